@@ -1,1 +1,22 @@
-int main() { return 0; }
+// The process entry: Qt's application object, the Qt backend and the
+// production services, then the program's own start-up order.
+#include <QApplication>
+
+#include "app/App.h"
+#include "framework/Runtime.h"
+#include "framework/Services.h"
+#include "framework/qt/QtBackend.h"
+#include "framework/qt/QtServices.h"
+
+int main(int argc, char** argv) {
+  QApplication application(argc, argv);
+  QApplication::setApplicationName("Quandrel");
+  QApplication::setApplicationDisplayName("Quandrel");
+  fw::qt::QtBackend backend;
+  fw::qt::QtServices services;
+  fw::SetServices(&services);
+  fw::RuntimeInit(&backend);
+  int32_t status = RunProgram();
+  fw::SetServices(nullptr);
+  return status;
+}

@@ -1,0 +1,17 @@
+#pragma once
+// The production services: QMessageBox, QDesktopServices, the keyboard's
+// modifiers, the locale's short date and the executable's folder.
+#include "framework/Services.h"
+
+namespace fw::qt {
+
+class QtServices : public BasicServices {
+ public:
+  void ShowMessage(const std::string& text) override;
+  bool OpenURL(const std::string& url) override;
+  bool ShiftKeyDown() override;
+  std::string ShortDate(const DateTime& date) override;
+  std::string ApplicationFolder() override;
+};
+
+}  // namespace fw::qt

@@ -1,0 +1,276 @@
+#include "framework/qt/QtWindowView.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QKeySequence>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "framework/Control.h"
+#include "framework/MenuItem.h"
+#include "framework/Runtime.h"
+#include "framework/Strings.h"
+#include "framework/Window.h"
+#include "framework/qt/QtControlViews.h"
+
+namespace fw::qt {
+
+namespace {
+
+class TopLevelWidget : public QWidget {
+ public:
+  Window* window = nullptr;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override {
+    // The framework decides: a window without a close box stays open.
+    event->ignore();
+    if (window) window->UserClose();
+  }
+};
+
+QKeySequence ShortcutOf(const std::string& text) {
+  // "Cmd" is the platform's primary modifier: Ctrl here.
+  return QKeySequence(QString::fromStdString(ReplaceAll(text, "Cmd", "Ctrl")));
+}
+
+QLineEdit* FocusedLineEdit() {
+  QWidget* focus = QApplication::focusWidget();
+  if (auto* line = qobject_cast<QLineEdit*>(focus)) return line;
+  if (auto* combo = qobject_cast<QComboBox*>(focus)) return combo->lineEdit();
+  return nullptr;
+}
+
+bool EditApplies(EditCommand command) {
+  bool clipboardText = !QApplication::clipboard()->text().isEmpty();
+  if (QLineEdit* line = FocusedLineEdit()) {
+    switch (command) {
+      case EditCommand::Undo: return line->isUndoAvailable();
+      case EditCommand::Cut:
+      case EditCommand::Clear: return line->hasSelectedText() && !line->isReadOnly();
+      case EditCommand::Copy: return line->hasSelectedText();
+      case EditCommand::Paste: return clipboardText && !line->isReadOnly();
+      case EditCommand::SelectAll: return !line->text().isEmpty();
+      case EditCommand::None: return false;
+    }
+  }
+  if (auto* area = qobject_cast<QPlainTextEdit*>(QApplication::focusWidget())) {
+    bool selection = area->textCursor().hasSelection();
+    switch (command) {
+      case EditCommand::Undo: return area->document()->isUndoAvailable() && !area->isReadOnly();
+      case EditCommand::Cut:
+      case EditCommand::Clear: return selection && !area->isReadOnly();
+      case EditCommand::Copy: return selection;
+      case EditCommand::Paste: return clipboardText && !area->isReadOnly();
+      case EditCommand::SelectAll: return !area->document()->isEmpty();
+      case EditCommand::None: return false;
+    }
+  }
+  return false;
+}
+
+void RunEdit(EditCommand command) {
+  if (QLineEdit* line = FocusedLineEdit()) {
+    switch (command) {
+      case EditCommand::Undo: line->undo(); break;
+      case EditCommand::Cut: line->cut(); break;
+      case EditCommand::Copy: line->copy(); break;
+      case EditCommand::Paste: line->paste(); break;
+      case EditCommand::Clear: line->del(); break;
+      case EditCommand::SelectAll: line->selectAll(); break;
+      case EditCommand::None: break;
+    }
+    // Edits from the menu reach the control as the user's typing does.
+    Q_EMIT line->textEdited(line->text());
+    return;
+  }
+  if (auto* area = qobject_cast<QPlainTextEdit*>(QApplication::focusWidget())) {
+    switch (command) {
+      case EditCommand::Undo: area->undo(); break;
+      case EditCommand::Cut: area->cut(); break;
+      case EditCommand::Copy: area->copy(); break;
+      case EditCommand::Paste: area->paste(); break;
+      case EditCommand::Clear: area->textCursor().removeSelectedText(); break;
+      case EditCommand::SelectAll: area->selectAll(); break;
+      case EditCommand::None: break;
+    }
+  }
+}
+
+}  // namespace
+
+void RunMenuCommand(Window& window, const MenuItem& item) {
+  if (window.HandleMenuCommand(item)) return;
+  if (IsA(&item, QuitMenuItem::StaticClass())) {
+    RuntimeQuit();
+    return;
+  }
+  EditCommand edit = EditCommandOf(item);
+  if (edit != EditCommand::None && EditApplies(edit)) RunEdit(edit);
+}
+
+QtWindowView::QtWindowView(Window& window) : window_(&window) {
+  auto* top = new TopLevelWidget;
+  top->window = &window;
+  top_ = top;
+  auto* layout = new QVBoxLayout(top);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  content_ = new QWidget(top);
+  content_->setAutoFillBackground(true);
+  layout->addWidget(content_);
+}
+
+QtWindowView::~QtWindowView() = default;
+
+void QtWindowView::Release() {
+  window_ = nullptr;
+  if (auto* top = static_cast<TopLevelWidget*>(top_.data())) {
+    top->window = nullptr;
+    top->hide();
+    // This view may be inside a signal of one of the window's widgets.
+    top->deleteLater();
+  }
+  deleteLater();
+}
+
+void QtWindowView::Update(Aspect aspect) {
+  if (!window_ || !top_) return;
+  bool all = aspect == Aspect::All;
+  if (all || aspect == Aspect::Title) top_->setWindowTitle(QString::fromStdString(window_->Title()));
+  if (all || aspect == Aspect::Geometry) {
+    content_->setFixedSize(window_->Width(), window_->Height());
+    if (!window_->Resizeable())
+      top_->layout()->setSizeConstraint(QLayout::SetFixedSize);
+    else
+      top_->layout()->setSizeConstraint(QLayout::SetDefaultConstraint);
+  }
+  if (all || aspect == Aspect::Colors) {
+    QPalette palette = content_->palette();
+    if (window_->HasBackColor())
+      palette.setColor(QPalette::Window, ToQColor(window_->BackColor()));
+    else
+      palette = QApplication::palette();
+    content_->setPalette(palette);
+  }
+  if (all || aspect == Aspect::Options) ApplyFlags();
+  if (all || aspect == Aspect::MenuBar) BuildMenuBar();
+}
+
+void QtWindowView::ApplyFlags() {
+  Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint;
+  if (window_->CloseButton()) flags |= Qt::WindowCloseButtonHint;
+  if (window_->MinimizeButton()) flags |= Qt::WindowMinimizeButtonHint;
+  if (window_->MaximizeButton()) flags |= Qt::WindowMaximizeButtonHint;
+  bool shown = top_->isVisible();
+  top_->setWindowFlags(flags);
+  if (shown) top_->show();
+}
+
+void QtWindowView::BuildMenuBar() {
+  auto bar = window_->MenuBar();
+  const MenuItem* source = window_->MenuBarVisible() ? bar.get() : nullptr;
+  if (source == builtFrom_ && (menuBar_ || !source)) return;
+  builtFrom_ = source;
+  if (menuBar_) {
+    top_->layout()->setMenuBar(nullptr);
+    menuBar_->deleteLater();
+  }
+  if (!source) return;
+  menuBar_ = new QMenuBar(top_);
+  menuBar_->setNativeMenuBar(false);
+  for (const auto& menu : source->Items()) {
+    QMenu* qmenu = menuBar_->addMenu(QString::fromStdString(menu->Text));
+    qmenu->setObjectName(QString::fromStdString(menu->Name));
+    std::weak_ptr<MenuItem> weakMenu = menu;
+    connect(qmenu, &QMenu::aboutToShow, this, [this, weakMenu] {
+      if (auto m = weakMenu.lock(); m && window_) RefreshMenu(*m);
+    });
+    for (const auto& item : menu->Items()) {
+      if (item->IsSeparator()) {
+        qmenu->addSeparator()->setObjectName(QString::fromStdString(item->Name));
+        continue;
+      }
+      QAction* action = qmenu->addAction(QString::fromStdString(item->Text));
+      action->setObjectName(QString::fromStdString(item->Name));
+      if (!item->KeyboardShortcut.empty()) action->setShortcut(ShortcutOf(item->KeyboardShortcut));
+      if (IsA(item.get(), QuitMenuItem::StaticClass()))
+        action->setShortcutContext(Qt::ApplicationShortcut);
+      std::weak_ptr<MenuItem> weakItem = item;
+      connect(action, &QAction::triggered, this, [this, weakItem] {
+        auto chosen = weakItem.lock();
+        if (!chosen || !window_) return;
+        auto hold = window_->shared_from_this();
+        DeliverEvent([&] { RunMenuCommand(*window_, *chosen); });
+      });
+    }
+  }
+  top_->layout()->setMenuBar(menuBar_);
+}
+
+void QtWindowView::RefreshMenu(const MenuItem& menu) {
+  auto hold = window_->shared_from_this();
+  DeliverEvent([&] { window_->RunEnableMenuItems(); });
+  if (!menuBar_ || !window_) return;
+  for (const auto& item : menu.Items()) {
+    auto* action = menuBar_->findChild<QAction*>(QString::fromStdString(item->Name));
+    if (!action || item->IsSeparator()) continue;
+    bool enabled = item->Enabled;
+    EditCommand edit = EditCommandOf(*item);
+    if (window_->HasMenuHandler(item->Name)) enabled = item->Enabled;
+    else if (IsA(item.get(), QuitMenuItem::StaticClass())) enabled = true;
+    else if (edit != EditCommand::None) enabled = EditApplies(edit);
+    action->setEnabled(enabled);
+  }
+}
+
+void QtWindowView::ControlsCreated() {
+  if (!window_) return;
+  // Tab order: by TabIndex among the controls of one parent, a frame's
+  // controls right after the frame.
+  std::vector<std::shared_ptr<RectControl>> all;
+  for (const auto& control : window_->Controls())
+    if (auto rect = std::dynamic_pointer_cast<RectControl>(control)) all.push_back(rect);
+  std::vector<QWidget*> chain;
+  std::function<void(const std::string&)> walk = [&](const std::string& parent) {
+    std::vector<std::shared_ptr<RectControl>> level;
+    for (const auto& rect : all)
+      if (EqualsIgnoreCase(rect->InitialParent(), parent) &&
+          (parent.empty() || !EqualsIgnoreCase(rect->Name(), parent)))
+        level.push_back(rect);
+    std::stable_sort(level.begin(), level.end(),
+                     [](const auto& a, const auto& b) { return a->TabIndex() < b->TabIndex(); });
+    for (const auto& rect : level) {
+      QWidget* widget = WidgetOf(*rect);
+      if (widget && rect->TabStop() && widget->focusPolicy() != Qt::NoFocus)
+        chain.push_back(widget);
+      if (!parent.empty() || rect->Name().empty()) continue;
+      walk(rect->Name());
+    }
+  };
+  walk("");
+  for (size_t i = 1; i < chain.size(); ++i) QWidget::setTabOrder(chain[i - 1], chain[i]);
+}
+
+void QtWindowView::Show() {
+  if (!top_) return;
+  top_->show();
+  top_->raise();
+  top_->activateWindow();
+}
+
+void QtWindowView::Hide() {
+  if (top_) top_->hide();
+}
+
+bool QtWindowView::IsShown() const { return top_ && top_->isVisible(); }
+
+}  // namespace fw::qt
