@@ -41,6 +41,7 @@ bool Control::RaiseEvent(int eventIndex, const EventArgs& args) {
   // The handler may rebind or close the window: hold both for the whole run.
   Delegate handler = it->second;
   std::shared_ptr<Object> self = shared_from_this();
+  std::shared_ptr<fw::Window> window = window_.lock();
   bool result = false;
   CallHandler([&] { result = handler.call(this, args); });
   return result;

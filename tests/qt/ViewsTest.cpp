@@ -1,0 +1,187 @@
+// The Qt views: what the user does on a real widget reaches the control
+// through the same setter as code, and mirroring state raises nothing.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTest>
+
+#include "framework/Buttons.h"
+#include "framework/Label.h"
+#include "framework/PopupMenu.h"
+#include "framework/Record.h"
+#include "framework/RoundRectangle.h"
+#include "framework/TextEdit.h"
+#include "framework/Timer.h"
+#include "framework/Window.h"
+#include "framework/qt/QtControlViews.h"
+#include "framework/qt/QtWindowView.h"
+#include "tests/support/QtFixture.h"
+
+namespace {
+
+using testing_support::QtTest;
+
+class ViewWindow : public fw::Window {
+ public:
+  std::vector<std::string> log;
+  std::shared_ptr<fw::PopupMenu> popup = std::make_shared<fw::PopupMenu>();
+  std::shared_ptr<fw::CheckBox> check = std::make_shared<fw::CheckBox>();
+  std::shared_ptr<fw::PushButton> button = std::make_shared<fw::PushButton>();
+  std::shared_ptr<fw::Label> label = std::make_shared<fw::Label>();
+  std::shared_ptr<fw::TextField> field = std::make_shared<fw::TextField>();
+  std::shared_ptr<fw::RoundRectangle> frame = std::make_shared<fw::RoundRectangle>();
+  std::shared_ptr<fw::Timer> timer = std::make_shared<fw::Timer>();
+
+  void Layout() override {
+    fw::SetProperties(*this, fw::RecordBuilder()
+                                 .Int32("Width", 400)
+                                 .Int32("Height", 300)
+                                 .String("Title", "Views")
+                                 .Boolean("Resizeable", false)
+                                 .Bytes());
+  }
+  void CreateControls() override {
+    Add(frame, "Frame", 100, 100, 200, 150);
+    Add(popup, "Popup", 10, 10, 120, 20);
+    Add(check, "Check", 10, 40, 80, 20);
+    Add(button, "Button", 110, 110, 80, 20, "Frame");
+    Add(label, "Label", 10, 70, 80, 20);
+    Add(field, "Field", 10, 250, 80, 22);
+    AddControl(timer, "Timer");
+    popup->Bind(fw::PopupMenu::kChange,
+                fw::MethodDelegate(*this, &ViewWindow::OnChange, "( PopupMenu )"));
+    check->Bind(fw::CheckBox::kAction,
+                fw::MethodDelegate(*this, &ViewWindow::OnCheck, "( CheckBox )"));
+    button->Bind(fw::PushButton::kAction,
+                 fw::MethodDelegate(*this, &ViewWindow::OnPush, "( PushButton )"));
+    label->Bind(fw::Label::kMouseDown, fw::MethodDelegate(*this, &ViewWindow::OnMouseDown,
+                                                          "( Label, Int32, Int32 ) as Boolean"));
+  }
+  void OnChange(fw::PopupMenu& p) { log.push_back("change " + std::to_string(p.ListIndex())); }
+  void OnCheck(fw::CheckBox& c) { log.push_back(std::string("check ") + (c.Value() ? "1" : "0")); }
+  void OnPush(fw::PushButton&) { log.push_back("push"); }
+  bool OnMouseDown(fw::Label&, int32_t x, int32_t y) {
+    log.push_back("down " + std::to_string(x) + "," + std::to_string(y));
+    return false;
+  }
+
+ private:
+  void Add(const std::shared_ptr<fw::RectControl>& control, const std::string& name, int left,
+           int top, int width, int height, const std::string& parent = {}) {
+    AddControl(control, name);
+    fw::SetProperties(*control, fw::RecordBuilder()
+                                    .Int32("Left", left)
+                                    .Int32("Top", top)
+                                    .Int32("Width", width)
+                                    .Int32("Height", height)
+                                    .String("InitialParent", parent)
+                                    .Bytes());
+  }
+};
+
+template <class W>
+W* WidgetFor(const fw::Control& control) {
+  return qobject_cast<W*>(fw::qt::WidgetOf(control));
+}
+
+TEST_F(QtTest, UserInputOnRealWidgetsReachesTheSameHandlersAsCode) {
+  auto window = fw::Window::Create<ViewWindow>();
+  window->popup->AddRow("Choose");
+  window->popup->AddRow("One");
+  window->popup->AddRow("Two");
+  auto* combo = WidgetFor<QComboBox>(*window->popup);
+  ASSERT_NE(combo, nullptr);
+  // Adding rows selects nothing, on screen either.
+  EXPECT_EQ(window->popup->ListIndex(), -1);
+  EXPECT_EQ(combo->currentIndex(), -1);
+
+  window->popup->SetListIndex(1);  // code
+  EXPECT_EQ(combo->currentIndex(), 1);
+  QTest::keyClick(combo, Qt::Key_Down);  // the user
+  EXPECT_EQ(window->popup->ListIndex(), 2);
+
+  QTest::mouseClick(WidgetFor<QCheckBox>(*window->check), Qt::LeftButton, {}, QPoint(8, 10));
+  EXPECT_TRUE(window->check->Value());
+  window->check->SetValue(false);  // code: no Action
+  EXPECT_FALSE(WidgetFor<QCheckBox>(*window->check)->isChecked());
+
+  QTest::mouseClick(WidgetFor<QPushButton>(*window->button), Qt::LeftButton);
+  window->button->Push();
+  window->button->SetEnabled(false);
+  QTest::mouseClick(WidgetFor<QPushButton>(*window->button), Qt::LeftButton);
+  window->button->Push();
+
+  QTest::mousePress(WidgetFor<QLabel>(*window->label), Qt::LeftButton, {}, QPoint(5, 6));
+
+  EXPECT_EQ(window->log, (std::vector<std::string>{"change 1", "change 2", "check 1", "push",
+                                                   "push", "down 5,6"}));
+}
+
+TEST_F(QtTest, ViewsMirrorStateAndPlaceFramedControlsInWindowCoordinates) {
+  auto window = fw::Window::Create<ViewWindow>();
+  auto* view = dynamic_cast<fw::qt::QtWindowView*>(window->View());
+  ASSERT_NE(view, nullptr);
+  EXPECT_EQ(view->Content()->size(), QSize(400, 300));
+  EXPECT_EQ(view->TopLevel()->windowTitle(), "Views");
+
+  QWidget* buttonWidget = fw::qt::WidgetOf(*window->button);
+  EXPECT_EQ(buttonWidget->parentWidget(), fw::qt::WidgetOf(*window->frame));
+  EXPECT_EQ(buttonWidget->geometry(), QRect(10, 10, 80, 20));
+  EXPECT_EQ(buttonWidget->mapTo(view->Content(), QPoint(0, 0)), QPoint(110, 110));
+
+  window->field->SetText("abc");
+  auto* line = WidgetFor<QLineEdit>(*window->field);
+  EXPECT_EQ(line->text(), "abc");
+  QTest::keyClicks(line, "de");
+  EXPECT_EQ(window->field->Text(), "abcde");
+
+  window->label->SetText("two\rlines");
+  EXPECT_EQ(WidgetFor<QLabel>(*window->label)->text(), "two\nlines");
+  window->field->SetBold(true);
+  EXPECT_TRUE(line->font().bold());
+  window->field->SetBackColor(fw::Color{255, 152, 51});
+  EXPECT_EQ(line->palette().color(QPalette::Base), QColor(255, 152, 51));
+}
+
+TEST_F(QtTest, TimerActionComesFromTheEventLoopAfterItsPeriod) {
+  auto window = fw::Window::Create<ViewWindow>();
+  int actions = 0;
+  window->timer->Bind(fw::Timer::kAction, fw::Delegate{"( Timer )", [&](fw::Object*, auto&) {
+                                                         ++actions;
+                                                         return false;
+                                                       }});
+  window->timer->SetPeriod(50);
+  window->timer->SetMode(fw::Timer::kModeSingle);
+  EXPECT_EQ(actions, 0);
+  Wait(20);
+  EXPECT_EQ(actions, 0);
+  QTRY_COMPARE_WITH_TIMEOUT(actions, 1, 2000);
+  Wait(120);
+  EXPECT_EQ(actions, 1);
+}
+
+TEST_F(QtTest, ClosingFromInsideAHandlerOfTheWindowIsSafe) {
+  auto window = fw::Window::Create<ViewWindow>();
+  std::weak_ptr<fw::Window> weak = window;
+  bool aliveDuring = false;
+  window->button->SetEnabled(true);
+  window->button->Bind(fw::PushButton::kAction,
+                       fw::Delegate{"( PushButton )", [&](fw::Object*, auto&) {
+                                      auto self = weak.lock();
+                                      self->Close();
+                                      self.reset();
+                                      aliveDuring = !weak.expired();
+                                      return false;
+                                    }});
+  auto* widget = WidgetFor<QPushButton>(*window->button);
+  window.reset();
+  QTest::mouseClick(widget, Qt::LeftButton);
+  EXPECT_TRUE(aliveDuring);
+  EXPECT_TRUE(weak.expired());
+  EXPECT_EQ(fw::Window::GetImplicitWindow(ViewWindow::StaticClass()), nullptr);
+}
+
+}  // namespace

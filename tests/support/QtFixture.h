@@ -1,0 +1,24 @@
+#pragma once
+// A test fixture that runs the framework on the Qt backend (offscreen in the
+// test programs), with the test services.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "framework/qt/QtBackend.h"
+#include "tests/support/TestServices.h"
+
+namespace testing_support {
+
+class QtTest : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+  // Lets Qt run its event loop for about ms milliseconds.
+  void Wait(int ms);
+
+  std::unique_ptr<fw::qt::QtBackend> backend;
+  TestServices services;
+};
+
+}  // namespace testing_support
