@@ -56,7 +56,9 @@ bool TextOutputStream::WriteLine(const std::string& text) { return Write(text + 
 
 bool TextOutputStream::Close() {
   if (fd_ < 0) return error_.empty();
-  bool ok = true;
+  // A write that failed earlier means the file is not what the caller wrote,
+  // so closing cleanly must not report success.
+  bool ok = error_.empty();
   if (::fsync(fd_) != 0 && errno != EINVAL && errno != EROFS) {
     error_ = std::strerror(errno);
     ok = false;

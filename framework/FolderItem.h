@@ -19,7 +19,8 @@ class TextOutputStream : public Object {
   bool Write(const std::string& text);
   // Writes the text and the platform line end.
   bool WriteLine(const std::string& text);
-  // Flushes to the device and closes; false when that failed.
+  // Flushes to the device and closes; false when that or any earlier write
+  // failed.
   bool Close();
   const std::string& Error() const { return error_; }
   const std::string& Path() const { return path_; }
