@@ -58,6 +58,8 @@ void QtBackend::Post(std::function<void()> work) {
 
 void QtBackend::RunLoop() { QApplication::exec(); }
 
-void QtBackend::QuitLoop() { QCoreApplication::quit(); }
+// quit() would first ask every window to close, and the main window has no
+// close box: end the loop itself.
+void QtBackend::QuitLoop() { QCoreApplication::exit(0); }
 
 }  // namespace fw::qt

@@ -1,0 +1,116 @@
+#!/usr/bin/env bash
+# Plays a whole tournament in the real program under Xvfb, with real mouse
+# clicks and keys at the designed places: eight teams, both DONE steps, the
+# four match-ups, the seven bowls, ReplayAll, a UserID and Save_List; then
+# checks the results file and quits with Ctrl+Q. A control that is missing,
+# misplaced or disabled stalls the game, and the results file then fails the
+# check.
+set -euo pipefail
+program="$1"
+work="$(mktemp -d)"
+cp "$program" "$work/quandrel"
+log="$work/quandrel.log"
+
+display=""
+for n in $(seq 150 199); do
+  if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then display=":$n"; break; fi
+done
+[ -n "$display" ] || { echo "no free X display"; exit 1; }
+Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+app=""
+cleanup() {
+  [ -n "$app" ] && kill "$app" 2>/dev/null || true
+  kill "$xvfb" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+export DISPLAY="$display"
+for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+
+(cd "$work" && exec ./quandrel) >"$log" 2>&1 &
+app=$!
+window=""
+for _ in $(seq 100); do
+  window="$(xdotool search --onlyvisible --name '^So You Want A Quandrel\?$' 2>/dev/null | head -n 1 || true)"
+  [ -n "$window" ] && break
+  sleep 0.1
+done
+[ -n "$window" ] || { echo "the main window did not appear"; cat "$log"; exit 1; }
+xdotool windowmove --sync "$window" 0 0 || true
+sleep 0.5
+eval "$(xdotool getwindowgeometry --shell "$window")"
+# The menu bar sits above the 850 x 650 content area.
+menu=$((HEIGHT - 650))
+[ "$WIDTH" -eq 850 ] && [ "$menu" -ge 0 ] || { echo "unexpected window size ${WIDTH}x${HEIGHT}"; exit 1; }
+origin_x=$X
+origin_y=$((Y + menu))
+
+# click LEFT TOP WIDTH HEIGHT: the centre of a control's designed rectangle.
+click() {
+  xdotool mousemove --sync $((origin_x + $1 + $3 / 2)) $((origin_y + $2 + $4 / 2)) click 1
+  sleep 0.25
+}
+# pick LEFT TOP ROW: opens a popup menu and chooses ROW below the current one.
+pick() {
+  click "$1" "$2" 80 20
+  for _ in $(seq "$3"); do xdotool key Down; done
+  xdotool key Return
+  sleep 0.25
+}
+
+# Eight teams: place n gets the team of row n.
+lefts=(23 115 207 299 391 483 575 667)
+for place in $(seq 0 7); do pick "${lefts[$place]}" 47 $((place + 1)); done
+click 759 44 16 20            # DONE (teams), on its box
+click 758 88 16 20            # DONE (strengths)
+# The match-ups, slot by slot, each taking the first entry left.
+pick 23 193 1; pick 106 193 1     # Pasta Bowl
+pick 207 193 1; pick 290 193 1    # Salad Bowl
+pick 391 193 1; pick 477 193 1    # Cereal Bowl
+pick 579 193 1; pick 668 193 1    # Soup Bowl
+# The seven bowls.
+click 66 215 80 20; click 250 215 80 20; click 427 215 80 20; click 625 215 80 20
+click 194 349 80 20; click 564 349 80 20
+click 361 472 80 20
+# ReplayAll plays the bracket once more through its timers.
+click 115 563 103 20
+sleep 2.5
+# A UserID, then Save_List.
+click 592 505 80 22
+xdotool type --delay 30 "e2e user"
+sleep 0.3
+click 536 539 99 20
+sleep 0.5
+
+xdotool key ctrl+q
+for _ in $(seq 100); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
+if kill -0 "$app" 2>/dev/null; then echo "Ctrl+Q did not end the program"; cat "$log"; exit 1; fi
+status=0
+wait "$app" || status=$?
+app=""
+[ "$status" -eq 0 ] || { echo "the program ended with status $status"; cat "$log"; exit 1; }
+
+shopt -s nullglob
+files=("$work"/e2euser-*.txt)
+[ ${#files[@]} -eq 1 ] || { echo "expected one results file, found: ${files[*]:-none}"; ls -la "$work"; exit 1; }
+file="${files[0]}"
+lines=$(wc -l <"$file")
+[ "$lines" -eq 10 ] || { echo "the results file has $lines lines"; cat "$file"; exit 1; }
+head -n 1 "$file" | grep -qxF "$(printf 'TEAM (BCS#)_Strength\t|| Number of Wins')" ||
+  { echo "bad header"; cat "$file"; exit 1; }
+tail -n 1 "$file" | grep -qx '==========' || { echo "bad last line"; cat "$file"; exit 1; }
+# The eight pool entries in bowl order, and two wins in all: one by hand, one
+# by ReplayAll.
+expected_teams=("Notre Dame (.9978)_10" "Alabama (.9441)_9" "Florida (.8984)_9" "Oregon (.8621)_9"
+                "Kansas State (.8226)_8" "Stanford (.7683)_8" "Georgia (.7583)_8" "LSU (.7511)_8")
+wins=0
+for i in $(seq 0 7); do
+  row="$(sed -n "$((i + 2))p" "$file")"
+  team="${row%%$'\t'*}"
+  count="${row##*|| }"
+  [ "$team" = "${expected_teams[$i]}" ] || { echo "row $i is '$row'"; cat "$file"; exit 1; }
+  wins=$((wins + count))
+done
+[ "$wins" -eq 2 ] || { echo "expected 2 wins, counted $wins"; cat "$file"; exit 1; }
+echo "end to end: 1 passed, 0 failed"
