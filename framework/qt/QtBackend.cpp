@@ -13,6 +13,7 @@ QtBackend::QtBackend() {
   // that the designed sizes fit the designed control heights.
   if (QStyle* style = QStyleFactory::create("Fusion")) QApplication::setStyle(style);
   QFont font = QApplication::font();
+  font.setFamily(SystemFontFamily());
   font.setPixelSize(kDefaultTextPixels);
   QApplication::setFont(font);
   QApplication::setQuitOnLastWindowClosed(false);

@@ -2,7 +2,9 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QApplication>
 #include <QEvent>
+#include <QFontDatabase>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,11 +22,21 @@
 #include "framework/Listbox.h"
 #include "framework/PopupMenu.h"
 #include "framework/RoundRectangle.h"
+#include "framework/Strings.h"
 #include "framework/TextEdit.h"
 #include "framework/Window.h"
 #include "framework/qt/QtWindowView.h"
 
 namespace fw::qt {
+
+QString SystemFontFamily() {
+  static const QString family = [] {
+    for (const char* candidate : {"Liberation Sans", "Nimbus Sans", "Arial"})
+      if (QFontDatabase::hasFamily(candidate)) return QString(candidate);
+    return QApplication::font().family();
+  }();
+  return family;
+}
 
 QColor ToQColor(const Color& color) { return QColor(color.red, color.green, color.blue); }
 
@@ -130,6 +142,10 @@ void QtControlViewBase::Place() {
 void QtControlViewBase::ApplyFont() {
   auto* rect = static_cast<RectControl*>(control_);
   QFont font = widget_->font();
+  if (EqualsIgnoreCase(rect->TextFont(), "System") || rect->TextFont().empty())
+    font.setFamily(SystemFontFamily());
+  else
+    font.setFamily(QString::fromStdString(rect->TextFont()));
   double size = rect->TextSize();
   font.setPixelSize(size > 0 ? static_cast<int>(std::lround(size)) : kDefaultTextPixels);
   font.setBold(rect->Bold());

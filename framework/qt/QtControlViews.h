@@ -19,6 +19,10 @@ namespace fw::qt {
 // Text size unit 0 is one pixel per point; controls without a size use this.
 inline constexpr int kDefaultTextPixels = 12;
 
+// The family that the design font "System" stands for: a face with the
+// metrics the designed control sizes expect, where the machine has it.
+QString SystemFontFamily();
+
 QColor ToQColor(const Color& color);
 // The design texts break lines with a CR; Qt breaks them with "\n".
 QString ToDisplayText(const std::string& text);

@@ -1,0 +1,119 @@
+// The results file and the contact link. A save appends one block (header,
+// the eight rows of the results table, a closing line) to a file named from
+// the user ID and the day, in the program's own folder. A save either writes
+// its whole block and disables Save_List, or tells the user why it did not
+// and leaves Save_List enabled for another try.
+#include <array>
+#include <cctype>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "framework/FolderItem.h"
+#include "framework/Random.h"
+#include "framework/Runtime.h"
+#include "framework/Services.h"
+#include "framework/Strings.h"
+#include "mainwindow/Contact.h"
+#include "mainwindow/Window1.h"
+
+namespace {
+
+constexpr int32_t kBracketTeams = 8;
+
+// Dots and blanks vanish and colons and underscores become hyphens, in this
+// order, so that the ID reads well as the stem of a file name.
+std::string CleanUserId(std::string id) {
+  static constexpr std::array<std::pair<const char*, const char*>, 4> kCleaning = {
+      {{".", ""}, {" ", ""}, {":", "-"}, {"_", "-"}}};
+  for (const auto& [find, with] : kCleaning) id = fw::ReplaceAll(id, find, with);
+  return id;
+}
+
+std::string ResultsFileName(const std::string& cleanedId, const fw::Date& date) {
+  return cleanedId + "-" + fw::ReplaceAll(date.ShortDate(), "/", "-") + ".txt";
+}
+
+std::string SaveFailure(const std::string& fileName, std::string reason) {
+  // The system's reasons start with a capital; here they end a sentence.
+  if (!reason.empty())
+    reason[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(reason[0])));
+  return "The results could not be saved to \"" + fileName + "\": " + reason + ".";
+}
+
+// The block of one save, or nothing when the table does not hold a whole
+// bracket (a final always leaves eight rows, so only a broken window gets
+// here; writing part of a block would spoil the file for good).
+std::optional<std::vector<std::string>> ResultsBlock(const fw::Listbox& table) {
+  if (table.ListCount() != kBracketTeams) return std::nullopt;
+  const std::string separator = fw::Chr(9) + "|| ";
+  std::vector<std::string> lines{"TEAM (BCS#)_Strength" + separator + "Number of Wins"};
+  for (int32_t row = 0; row < kBracketTeams; ++row)
+    lines.push_back(table.Cell(row, 0) + separator + table.Cell(row, 1));
+  lines.emplace_back("==========");
+  return lines;
+}
+
+// Appends the block to the file, or creates the file with it. Empty when
+// every line was written and the file closed cleanly, else the reason.
+std::string WriteBlock(fw::FolderItem& file, const std::vector<std::string>& lines) {
+  std::shared_ptr<fw::TextOutputStream> stream =
+      file.Exists() ? file.AppendToTextFile() : file.CreateTextFile();
+  if (!stream) return file.LastError().empty() ? "the file could not be opened" : file.LastError();
+  for (const std::string& line : lines) {
+    if (!stream->Write(line + fw::EndOfLine())) {
+      std::string reason = stream->Error();
+      stream->Close();
+      return reason;
+    }
+  }
+  if (!stream->Close()) return stream->Error();
+  return {};
+}
+
+}  // namespace
+
+// Save_List.
+void Window1::PushButton11_Action(fw::PushButton& sender) {
+  fw::Date now;
+  std::shared_ptr<fw::TextField> userId = TextField15();
+  if (userId->Text().empty()) {
+    fw::MsgBox("Please enter your UserID first");
+    return;
+  }
+  std::string cleanedId = CleanUserId(userId->Text());
+  userId->SetText(cleanedId);
+  std::string fileName = ResultsFileName(cleanedId, now);
+
+  // A name that is not one file name in the program's folder ("/" in the ID
+  // would reach another folder) is refused before anything is touched.
+  std::string invalid = fw::InvalidFileNameReason(fw::TheServices().ApplicationFolder(), fileName);
+  if (!invalid.empty()) {
+    fw::MsgBox(SaveFailure(fileName, invalid));
+    return;
+  }
+  std::optional<std::vector<std::string>> block = ResultsBlock(*Listbox1());
+  if (!block) {
+    fw::MsgBox("The results table does not hold the eight teams of a bracket, so there is nothing to save to \"" +
+               fileName + "\".");
+    return;
+  }
+  std::shared_ptr<fw::FolderItem> file = fw::GetFolderItem(fileName);
+  if (!file) {
+    fw::MsgBox(SaveFailure(fileName, "the name is not a valid file name there"));
+    return;
+  }
+  std::string failure = WriteBlock(*file, *block);
+  if (!failure.empty()) {
+    fw::MsgBox(SaveFailure(fileName, failure));
+    return;
+  }
+  sender.SetEnabled(false);
+}
+
+// The contact label opens a new mail to the address it shows.
+bool Window1::Label26_MouseDown(fw::Label&, int32_t, int32_t) {
+  fw::ShowURL(std::string("mailto:") + kContactAddress);
+  return false;
+}
