@@ -51,6 +51,10 @@ click() {
   xdotool mousemove --sync $((origin_x + $1 + $3 / 2)) $((origin_y + $2 + $4 / 2)) click 1
   sleep 0.25
 }
+# shot NAME: a screenshot into $E2E_SCREENSHOTS, when that names a folder.
+shot() {
+  [ -n "${E2E_SCREENSHOTS:-}" ] && import -window root "$E2E_SCREENSHOTS/$1.png" || true
+}
 # pick LEFT TOP ROW: opens a popup menu and chooses ROW below the current one.
 pick() {
   click "$1" "$2" 80 20
@@ -64,6 +68,7 @@ lefts=(23 115 207 299 391 483 575 667)
 for place in $(seq 0 7); do pick "${lefts[$place]}" 47 $((place + 1)); done
 click 759 44 16 20            # DONE (teams), on its box
 click 758 88 16 20            # DONE (strengths)
+shot 1-teams
 # The match-ups, slot by slot, each taking the first entry left.
 pick 23 193 1; pick 106 193 1     # Pasta Bowl
 pick 207 193 1; pick 290 193 1    # Salad Bowl
@@ -73,6 +78,7 @@ pick 579 193 1; pick 668 193 1    # Soup Bowl
 click 66 215 80 20; click 250 215 80 20; click 427 215 80 20; click 625 215 80 20
 click 194 349 80 20; click 564 349 80 20
 click 361 472 80 20
+shot 2-bracket
 # ReplayAll plays the bracket once more through its timers.
 click 115 563 103 20
 sleep 2.5
@@ -82,6 +88,7 @@ xdotool type --delay 30 "e2e user"
 sleep 0.3
 click 536 539 99 20
 sleep 0.5
+shot 3-saved
 
 xdotool key ctrl+q
 for _ in $(seq 100); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
