@@ -95,8 +95,8 @@ void Window1::PushButton11_Action(fw::PushButton& sender) {
   }
   std::optional<std::vector<std::string>> block = ResultsBlock(*Listbox1());
   if (!block) {
-    fw::MsgBox("The results table does not hold the eight teams of a bracket, so there is nothing to save to \"" +
-               fileName + "\".");
+    fw::MsgBox(
+        SaveFailure(fileName, "the results table does not hold the eight teams of a bracket"));
     return;
   }
   std::shared_ptr<fw::FolderItem> file = fw::GetFolderItem(fileName);

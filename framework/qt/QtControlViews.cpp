@@ -173,49 +173,47 @@ bool Is(Aspect aspect, std::initializer_list<Aspect> which) {
   return false;
 }
 
-class PopupMenuView : public View<PopupMenu, QComboBox> {
+// A popup menu's rows and selection; the combo box adds its editable text.
+template <class C>
+class RowsView : public View<C, QComboBox> {
  public:
-  explicit PopupMenuView(Control& control) : View(control) {
-    connect(widget, &QComboBox::activated, this, [this](int row) {
-      if (Subject()) Model().UserSelect(row);
+  explicit RowsView(Control& control) : View<C, QComboBox>(control) {
+    this->connect(this->widget, &QComboBox::activated, this, [this](int row) {
+      if (this->Subject()) this->Model().UserSelect(row);
     });
   }
 
  protected:
   void UpdateOwn(Aspect aspect) override {
-    QSignalBlocker block(widget);
+    QSignalBlocker block(this->widget);
     if (Is(aspect, {Aspect::Rows})) {
-      widget->clear();
-      for (const auto& row : Model().Rows()) widget->addItem(QString::fromStdString(row));
+      this->widget->clear();
+      for (const auto& row : this->Model().Rows())
+        this->widget->addItem(QString::fromStdString(row));
     }
     // Adding rows makes the combo box pick its first row: the control's own
     // selection always wins.
     if (Is(aspect, {Aspect::Rows, Aspect::Selection}))
-      widget->setCurrentIndex(Model().ListIndex());
+      this->widget->setCurrentIndex(this->Model().ListIndex());
+    UpdateText(aspect);
   }
+  virtual void UpdateText(Aspect) {}
 };
 
-class ComboBoxView : public View<ComboBox, QComboBox> {
+using PopupMenuView = RowsView<PopupMenu>;
+
+class ComboBoxView : public RowsView<ComboBox> {
  public:
-  explicit ComboBoxView(Control& control) : View(control) {
+  explicit ComboBoxView(Control& control) : RowsView(control) {
     widget->setEditable(true);
     widget->setInsertPolicy(QComboBox::NoInsert);
     connect(widget->lineEdit(), &QLineEdit::textEdited, this, [this](const QString& text) {
       if (Subject()) Model().UserEdited(text.toStdString());
     });
-    connect(widget, &QComboBox::activated, this, [this](int row) {
-      if (Subject()) Model().UserSelect(row);
-    });
   }
 
  protected:
-  void UpdateOwn(Aspect aspect) override {
-    QSignalBlocker block(widget);
-    if (Is(aspect, {Aspect::Rows})) {
-      widget->clear();
-      for (const auto& row : Model().Rows()) widget->addItem(QString::fromStdString(row));
-    }
-    if (Is(aspect, {Aspect::Rows, Aspect::Selection})) widget->setCurrentIndex(Model().ListIndex());
+  void UpdateText(Aspect aspect) override {
     if (Is(aspect, {Aspect::Rows, Aspect::Selection, Aspect::Text}))
       widget->setEditText(QString::fromStdString(Model().Text()));
   }

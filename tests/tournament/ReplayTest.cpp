@@ -75,7 +75,8 @@ TEST_F(ReplayTest, ABracketPlayedAgainAfterReplayAddsOneWinAndNoRows) {
     PlayBracket(*w);
     EXPECT_EQ(WinsCounted(*w), run);
     ASSERT_EQ(w->Listbox1()->ListCount(), 8);
-    for (size_t i = 0; i < rows.size(); ++i) EXPECT_EQ(w->Listbox1()->Cell(int32_t(i), 0), rows[i][0]);
+    for (size_t i = 0; i < rows.size(); ++i)
+      EXPECT_EQ(w->Listbox1()->Cell(int32_t(i), 0), rows[i][0]);
   }
 }
 
@@ -85,7 +86,8 @@ TEST_F(ReplayTest, ReplayAllPlaysTheFirstRoundAtOnceAndTheRestOnePeriodApart) {
   w->PushButton10()->UserClick();
 
   for (int n : {12, 13, 17, 18}) EXPECT_TRUE(Played(*w, n)) << n;
-  for (int n = 1; n <= 4; ++n) EXPECT_FALSE(fw::Cast<fw::PushButton>(w->ControlByName(Name("PushButton", n)))->Enabled());
+  for (int n = 1; n <= 4; ++n)
+    EXPECT_FALSE(fw::Cast<fw::PushButton>(w->ControlByName(Name("PushButton", n)))->Enabled());
   EXPECT_TRUE(w->PushButton5()->Enabled());
   EXPECT_TRUE(w->PushButton6()->Enabled());
   EXPECT_FALSE(w->PushButton9()->Enabled());
@@ -105,7 +107,8 @@ TEST_F(ReplayTest, ReplayAllPlaysTheFirstRoundAtOnceAndTheRestOnePeriodApart) {
   EXPECT_EQ(WinsCounted(*w), 2);
   for (auto button : {w->PushButton9(), w->PushButton10(), w->PushButton11()})
     EXPECT_TRUE(button->Enabled()) << button->Name();
-  for (auto timer : {w->Timer1(), w->Timer2(), w->Timer3()}) EXPECT_FALSE(timer->Pending()) << timer->Name();
+  for (auto timer : {w->Timer1(), w->Timer2(), w->Timer3()})
+    EXPECT_FALSE(timer->Pending()) << timer->Name();
 
   // The chain is over: time alone plays nothing more.
   backend.Advance(10 * kPeriod);
@@ -169,7 +172,8 @@ TEST_F(ReplayTest, RestartDuringReplayAllEndsTheOldWindowsChain) {
   w->PushButton10()->UserClick();
   w->PushButton8()->UserClick();
   EXPECT_TRUE(w->IsClosed());
-  for (auto timer : {w->Timer1(), w->Timer2(), w->Timer3()}) EXPECT_FALSE(timer->Pending()) << timer->Name();
+  for (auto timer : {w->Timer1(), w->Timer2(), w->Timer3()})
+    EXPECT_FALSE(timer->Pending()) << timer->Name();
   EXPECT_EQ(WinsCounted(*w), 1);
 
   backend.Advance(10 * kPeriod);

@@ -14,7 +14,6 @@
 #include <sstream>
 #include <string>
 
-#include "mainwindow/Contact.h"
 #include "mainwindow/Window1.h"
 #include "tests/support/Driver.h"
 #include "tests/support/HeadlessFixture.h"
@@ -116,7 +115,8 @@ TEST_F(ResultsFileTest, TheIdIsCleanedInTheFieldAndTheFileName) {
     auto w = PlayedBracket(id.typed);
     w->PushButton11()->UserClick();
     EXPECT_EQ(w->TextField15()->Text(), id.cleaned) << id.typed;
-    EXPECT_TRUE(fs::is_regular_file(folder / (std::string(id.cleaned) + "-12-7-26.txt"))) << id.typed;
+    EXPECT_TRUE(fs::is_regular_file(folder / (std::string(id.cleaned) + "-12-7-26.txt")))
+        << id.typed;
     EXPECT_FALSE(w->PushButton11()->Enabled()) << id.typed;
     w->PushButton8()->UserClick();
   }
@@ -212,7 +212,6 @@ TEST_F(ResultsFileTest, TheContactLinkOpensAMailAndChangesNothing) {
   auto before = tournament_tests::Snapshot(*w);
   EXPECT_FALSE(w->Label26()->UserMouseDown(3, 4));
   EXPECT_EQ(services.urls, std::vector<std::string>{"mailto:quandrel@example.org"});
-  EXPECT_EQ(std::string("mailto:") + kContactAddress, services.urls.at(0));
   tournament_tests::ExpectState(tournament_tests::Snapshot(*w), before);
   EXPECT_TRUE(services.messages.empty());
 }

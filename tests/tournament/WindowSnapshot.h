@@ -42,7 +42,8 @@ inline State Snapshot(Window1& w) {
       for (const auto& row : list->Rows()) rows += fw::Join(row, "\t") + "\n";
       a["Rows"] = rows;
     }
-    if (auto box = dynamic_cast<fw::CheckBox*>(control.get())) a["Value"] = box->Value() ? "1" : "0";
+    if (auto box = dynamic_cast<fw::CheckBox*>(control.get()))
+      a["Value"] = box->Value() ? "1" : "0";
     if (auto timer = dynamic_cast<fw::Timer*>(control.get())) {
       a["Mode"] = std::to_string(timer->Mode());
       a["Pending"] = timer->Pending() ? "1" : "0";
