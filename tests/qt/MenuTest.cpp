@@ -2,6 +2,9 @@
 // Quit ending the event loop, and commands reaching the window's handlers.
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QTest>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTimer>
@@ -9,6 +12,7 @@
 #include "auxwindows/Window2.h"
 #include "auxwindows/Window3.h"
 #include "framework/Runtime.h"
+#include "framework/qt/QtControlViews.h"
 #include "framework/qt/QtWindowView.h"
 #include "mainwindow/Window1.h"
 #include "tests/support/QtFixture.h"
@@ -66,6 +70,64 @@ TEST_F(QtTest, MenuCommandsOpenOneAboutBoxAndOneInstructionsWindow) {
   }
   EXPECT_EQ(about, 1);
   EXPECT_EQ(instructions, 1);
+}
+
+}  // namespace
+
+namespace {
+
+// Shows a menu the way a click does, so its items' enabled states are worked
+// out, then closes it again.
+void Refresh(QMenuBar* bar, const char* menuName) {
+  auto* menu = bar->findChild<QMenu*>(menuName);
+  ASSERT_NE(menu, nullptr);
+  Q_EMIT menu->aboutToShow();
+}
+
+TEST_F(QtTest, EditItemsWorkOnTheFocusedTextFieldAndOnlyWhenTheyApply) {
+  auto window = GetWindow1();
+  QMenuBar* bar = MenuBarOf(*window);
+  auto* view = dynamic_cast<fw::qt::QtWindowView*>(window->View());
+  view->TopLevel()->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(view->TopLevel()));
+  auto* field = qobject_cast<QLineEdit*>(fw::qt::WidgetOf(*window->TextField15()));
+  ASSERT_NE(field, nullptr);
+  auto action = [&](const char* name) { return bar->findChild<QAction*>(name); };
+
+  // Nothing focused that takes text: the Edit items have nothing to act on.
+  fw::qt::WidgetOf(*window->PushButton8())->setFocus();
+  Refresh(bar, "EditMenu");
+  for (const char* name : {"EditUndo", "EditCut", "EditCopy", "EditClear", "EditSelectAll"})
+    EXPECT_FALSE(action(name)->isEnabled()) << name;
+
+  field->setFocus();
+  QTest::keyClicks(field, "team one");
+  EXPECT_EQ(window->TextField15()->Text(), "team one");
+  Refresh(bar, "EditMenu");
+  EXPECT_TRUE(action("EditSelectAll")->isEnabled());
+  EXPECT_FALSE(action("EditCopy")->isEnabled());  // nothing selected yet
+  action("EditSelectAll")->trigger();
+  Refresh(bar, "EditMenu");
+  EXPECT_TRUE(action("EditCopy")->isEnabled());
+  action("EditCopy")->trigger();
+  EXPECT_EQ(QApplication::clipboard()->text(), "team one");
+  action("EditClear")->trigger();
+  // The control follows an edit made from the menu as it follows typing.
+  EXPECT_EQ(window->TextField15()->Text(), "");
+  Refresh(bar, "EditMenu");
+  EXPECT_TRUE(action("EditPaste")->isEnabled());
+  action("EditPaste")->trigger();
+  EXPECT_EQ(window->TextField15()->Text(), "team one");
+}
+
+TEST_F(QtTest, AnAddressNothingCanOpenIsNamedToTheUser) {
+  services.urlOpens = false;
+  fw::ShowURL("mailto:quandrel@example.org");
+  ASSERT_EQ(services.messages.size(), 1u);
+  EXPECT_NE(services.messages[0].find("mailto:quandrel@example.org"), std::string::npos);
+  services.urlOpens = true;
+  fw::ShowURL("https://quandrel.example.org/");
+  EXPECT_EQ(services.messages.size(), 1u);
 }
 
 }  // namespace
