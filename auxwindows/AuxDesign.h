@@ -1,7 +1,7 @@
 #pragma once
-// What the About box and the Instructions window share: their window record,
-// which differs only in size and title, and the making of one control from a
-// row of a small design table.
+// What the About box and the Instructions window share: their class tables,
+// their window record, which differs only in size and title, the making of
+// their controls from a small design table, and their single instance.
 #include <cstdint>
 #include <functional>
 #include <initializer_list>
@@ -14,27 +14,16 @@
 #include "framework/ClassInfo.h"
 #include "framework/Control.h"
 #include "framework/Delegate.h"
-#include "framework/Value.h"
+#include "framework/DesignRecords.h"
 #include "framework/Window.h"
 
 namespace auxwindows {
 
-enum class Kind { Label, PushButton, ComboBox, TextArea };
+using Kind = fw::DesignClass;
+using ControlDesign = fw::ControlDesign;
 
-// One control of a small window. The keys a row does not carry hold the same
-// value on every control of these windows.
-struct ControlDesign {
-  const char* name;
-  Kind kind;
-  int32_t left, top, width, height;
-  int32_t tabIndex;
-  std::string_view text = {};  // a label's or text area's Text, a button's Caption
-  double textSize = 0;         // 0: left at the framework's default
-  bool bold = false, underline = false;
-  int32_t textAlign = 0;             // labels: 0 left, 1 centred
-  fw::Color textColor = fw::kBlack;  // labels
-  bool multiline = false;            // labels
-};
+// The look these windows give their push buttons.
+inline constexpr int32_t kButtonStyle = 6;
 
 inline constexpr const char* kActionSignature = "( PushButton )";
 inline constexpr const char* kMouseDownSignature = "( Label, Int32, Int32 ) as Boolean";
@@ -52,20 +41,16 @@ fw::ClassInfo ClassTable(const char* name, std::span<const ControlDesign> contro
 
 // The window record of a small document window: close box and minimise
 // button, neither resizable nor zoomable, on screen once built.
-std::string WindowRecord(int32_t width, int32_t height, std::string_view title);
+inline std::string WindowRecord(int32_t width, int32_t height, std::string_view title) {
+  return fw::WindowDesignRecord(width, height, title, /*closeButton=*/true);
+}
 
-// The control's design record, every key of its class in record order.
-std::string ControlRecord(const ControlDesign& design);
 std::vector<std::string> ControlRecords(std::span<const ControlDesign> designs);
 
-// Makes the control, registers it under its name, sets its text size (where
-// the row has one) and unit, applies its record, and then binds the handler,
-// if any, to the class's one handled event (a button's Action, a label's
-// MouseDown).
-void CreateControl(fw::Window& window, const ControlDesign& design, const std::string& record,
-                   fw::Delegate handler = {});
 // Creates the table's controls in its order, each bound to the handler that
-// handlerOf gives for its name (none where it gives an empty one).
+// handlerOf gives for its name (none where it gives an empty one) on the one
+// event of its class these windows handle: a button's Action, a label's
+// MouseDown.
 void CreateControls(fw::Window& window, std::span<const ControlDesign> designs,
                     std::span<const std::string> records,
                     const std::function<fw::Delegate(std::string_view)>& handlerOf);

@@ -18,15 +18,16 @@ constexpr const char* kProductPage = "https://quandrel.example.org/";
 // lies over the corner of the name label.
 // clang-format off
 const ControlDesign kControls[] = {
-    {.name = "Label1", .kind = Kind::Label, .left = 89, .top = 25, .width = 142, .height = 53,
-     .tabIndex = 0, .text = "Quandrel 2012\rversion 3.1.0", .textSize = 18, .bold = true,
-     .textAlign = 1, .multiline = true},
-    {.name = "PushButton1", .kind = Kind::PushButton, .left = 211, .top = 149, .width = 69,
-     .height = 31, .tabIndex = 1, .text = "OK"},
-    {.name = "Label3", .kind = Kind::Label, .left = 11, .top = 160, .width = 178, .height = 20,
-     .tabIndex = 2, .text = kProductPage, .textSize = 9, .underline = true,
-     .textColor = {0x66, 0x66, 0xFF}},
-    {.name = "ComboBox1", .kind = Kind::ComboBox, .left = 20, .top = 20, .width = 80,
+    {.name = "Label1", .cls = Kind::Label, .left = 89, .top = 25, .width = 142, .height = 53,
+     .text = "Quandrel 2012\rversion 3.1.0", .textSize = 18, .bold = true, .tabIndex = 0,
+     .extras = {.centred = true, .multiline = true}},
+    {.name = "PushButton1", .cls = Kind::PushButton, .left = 211, .top = 149, .width = 69,
+     .height = 31, .text = "OK", .tabIndex = 1,
+     .extras = {.buttonStyle = auxwindows::kButtonStyle}},
+    {.name = "Label3", .cls = Kind::Label, .left = 11, .top = 160, .width = 178, .height = 20,
+     .text = kProductPage, .textSize = 9, .underline = true, .tabIndex = 2,
+     .extras = {.colour = {0x66, 0x66, 0xFF}}},
+    {.name = "ComboBox1", .cls = Kind::ComboBox, .left = 20, .top = 20, .width = 80,
      .height = 20, .tabIndex = 3},
 };
 // clang-format on

@@ -14,10 +14,11 @@ using auxwindows::Kind;
 const std::vector<ControlDesign>& Designs() {
   // clang-format off
   static const std::vector<ControlDesign> controls{
-      {.name = "TextArea1", .kind = Kind::TextArea, .left = 28, .top = 24, .width = 480,
-       .height = 259, .tabIndex = 0, .text = InstructionsText()},
-      {.name = "PushButton1", .kind = Kind::PushButton, .left = 428, .top = 308, .width = 80,
-       .height = 20, .tabIndex = 1, .text = "OK"},
+      {.name = "TextArea1", .cls = Kind::TextArea, .left = 28, .top = 24, .width = 480,
+       .height = 259, .text = InstructionsText().c_str(), .tabIndex = 0},
+      {.name = "PushButton1", .cls = Kind::PushButton, .left = 428, .top = 308, .width = 80,
+       .height = 20, .text = "OK", .tabIndex = 1,
+       .extras = {.buttonStyle = auxwindows::kButtonStyle}},
   };
   // clang-format on
   return controls;

@@ -3,8 +3,9 @@
 // sets can run a handler.
 #include <string_view>
 #include <variant>
+#include <vector>
 
-#include "framework/Record.h"
+#include "framework/DesignRecords.h"
 #include "mainwindow/Window1.h"
 #include "mainwindow/Window1Records.h"
 
@@ -65,18 +66,10 @@ const Binding kBindings[] = {
 };
 static_assert(std::size(kBindings) == 50);
 
-std::shared_ptr<fw::Control> NewControl(const ControlDesign& design) {
-  switch (design.cls) {
-    case ControlClass::PopupMenu: return std::make_shared<fw::PopupMenu>();
-    case ControlClass::CheckBox: return std::make_shared<fw::CheckBox>();
-    case ControlClass::RoundRectangle: return std::make_shared<fw::RoundRectangle>();
-    case ControlClass::TextField: return std::make_shared<fw::TextField>();
-    case ControlClass::Label: return std::make_shared<fw::Label>();
-    case ControlClass::PushButton: return std::make_shared<fw::PushButton>();
-    case ControlClass::Listbox: return std::make_shared<fw::Listbox>();
-    case ControlClass::Timer: break;
-  }
-  // Each timer is of its own class and has a constructor of its own.
+// The window's own timer classes, each with a constructor of its own; nil
+// for every other row, which gets a plain control of its class.
+std::shared_ptr<fw::Control> OwnControl(const ControlDesign& design) {
+  if (design.cls != ControlClass::Timer) return nullptr;
   auto start = [](auto timer) -> std::shared_ptr<fw::Control> {
     timer->Constructor();
     return timer;
@@ -89,38 +82,26 @@ std::shared_ptr<fw::Control> NewControl(const ControlDesign& design) {
   throw fw::InvalidArgumentException(std::string("no timer class for ") + design.name);
 }
 
-// The control registered under the row's name, checked to be of its class.
-std::shared_ptr<fw::Control> Registered(Window1& window, const ControlDesign& design) {
-  std::shared_ptr<fw::Control> control = window.ControlByName(design.name);
-  if (!control)
-    throw fw::NilObjectException(std::string("the main window has no control ") + design.name);
-  if (!fw::IsA(control.get(), window1::ClassOf(design.cls)))
-    throw fw::IllegalCastException(control->Class().Name() + " " + design.name + " is not a " +
-                                   window1::ClassOf(design.cls).Name());
-  return control;
+// The control's handlers in the order of the bindings table.
+std::vector<fw::DesignHandler> HandlersOf(Window1& window, std::string_view control) {
+  std::vector<fw::DesignHandler> handlers;
+  for (const Binding& binding : kBindings) {
+    if (binding.Control() != control) continue;
+    const EventSpec& event = EventOf(binding.sender, binding.Event());
+    handlers.push_back({event.index, std::visit(
+                                         [&](auto method) {
+                                           return fw::MethodDelegate(window, method,
+                                                                     event.signature);
+                                         },
+                                         binding.method)});
+  }
+  return handlers;
 }
 
 void CreateControl(Window1& window, size_t row) {
   const ControlDesign& design = window1::ControlTable()[row];
-  window.AddControl(NewControl(design), design.name);
-
-  const bool framed = design.cls == ControlClass::RoundRectangle;
-  if (design.cls != ControlClass::Timer) {
-    auto placed = fw::Cast<fw::RectControl>(Registered(window, design));
-    if (design.textSize > 0) placed->SetTextSize(design.textSize);
-    if (!framed) placed->SetTextUnit(0);
-  }
-
-  fw::SetProperties(*Registered(window, design), window1::ControlRecord(row));
-
-  for (const Binding& binding : kBindings) {
-    if (binding.Control() != design.name) continue;
-    const EventSpec& event = EventOf(binding.sender, binding.Event());
-    fw::Delegate handler = std::visit(
-        [&](auto method) { return fw::MethodDelegate(window, method, event.signature); },
-        binding.method);
-    Registered(window, design)->Bind(event.index, std::move(handler));
-  }
+  fw::CreateDesignedControl(window, design, window1::ControlRecord(row), OwnControl(design),
+                            [&] { return HandlersOf(window, design.name); });
 }
 
 void CreateBatch(Window1& window, int batch) {

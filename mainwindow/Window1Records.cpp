@@ -2,15 +2,7 @@
 
 #include <vector>
 
-#include "framework/Buttons.h"
 #include "framework/Exceptions.h"
-#include "framework/Label.h"
-#include "framework/Listbox.h"
-#include "framework/PopupMenu.h"
-#include "framework/Record.h"
-#include "framework/RoundRectangle.h"
-#include "framework/TextEdit.h"
-#include "framework/Timer.h"
 #include "mainwindow/Contact.h"
 
 namespace window1 {
@@ -20,7 +12,7 @@ namespace {
 using K = ControlClass;
 constexpr fw::Color kRed{0xFF, 0x00, 0x00}, kGreen{0x00, 0xFF, 0x00},
     kMagenta{0xFF, 0x00, 0xFF}, kOrange{0xFF, 0x80, 0x00}, kBlue{0x66, 0x66, 0xFF};
-constexpr ControlExtras kCentred{.centred = true};
+constexpr fw::DesignExtras kCentred{.centred = true};
 
 // The two-line question at the top; CR is the records' line break.
 constexpr const char* kHeading =
@@ -142,186 +134,6 @@ const ControlDesign kControls[] = {
 };
 static_assert(std::size(kControls) == 87);
 
-// Every record of a visible control opens with the same ten keys.
-void Head(fw::RecordBuilder& b, const ControlDesign& c) {
-  b.String("Name", c.name)
-      .Int32("Index", INT32_MIN)
-      .Int32("Left", c.left)
-      .Int32("Top", c.top)
-      .Int32("Width", c.width)
-      .Int32("Height", c.height)
-      .Boolean("LockLeft", true)
-      .Boolean("LockTop", true)
-      .Boolean("LockRight", false)
-      .Boolean("LockBottom", false);
-}
-
-void Tabs(fw::RecordBuilder& b, const ControlDesign& c) {
-  b.Int32("TabPanelIndex", 0).Int32("TabIndex", c.tabIndex);
-}
-
-void Neutral(fw::RecordBuilder& b) { b.String("HelpTag", "").Boolean("AutoDeactivate", true); }
-
-void Font(fw::RecordBuilder& b, const ControlDesign& c) {
-  b.String("TextFont", "System")
-      .Boolean("Bold", c.bold)
-      .Boolean("Italic", false)
-      .Boolean("Underline", c.underline);
-}
-
-void Data(fw::RecordBuilder& b) { b.String("DataSource", "").String("DataField", ""); }
-
-void Parent(fw::RecordBuilder& b, const ControlDesign& c) {
-  if (!c.extras.noParentKey) b.String("InitialParent", c.parent);
-}
-
-void PopupMenuRecord(fw::RecordBuilder& b, const ControlDesign& c) {
-  Head(b, c);
-  Tabs(b, c);
-  b.Boolean("TabStop", true)
-      .Boolean("Enabled", c.enabled)
-      .String("InitialValue", "")
-      .Int32("ListIndex", 0)
-      .Boolean("Visible", c.visible);
-  Neutral(b);
-  Font(b, c);
-  Data(b);
-  Parent(b, c);
-}
-
-void CheckBoxRecord(fw::RecordBuilder& b, const ControlDesign& c) {
-  Head(b, c);
-  Tabs(b, c);
-  b.Boolean("TabStop", true)
-      .String("Caption", c.text)
-      .Boolean("Enabled", c.enabled)
-      .Boolean("Visible", c.visible);
-  Neutral(b);
-  Font(b, c);
-  b.Int32("State", 0).Boolean("Value", false);
-  Data(b);
-  Parent(b, c);
-}
-
-void RoundRectangleRecord(fw::RecordBuilder& b, const ControlDesign& c) {
-  Head(b, c);
-  // The frames alone list the Tab index before the panel index.
-  b.Int32("TabIndex", c.tabIndex).Int32("TabPanelIndex", 0).Boolean("Visible", c.visible);
-  Neutral(b);
-  b.Boolean("Enabled", c.enabled)
-      .Colour("FillColor", fw::kWhite)
-      .Int32("BorderWidth", 1)
-      .Colour("BorderColor", c.extras.colour)
-      .Int32("OvalWidth", 16)
-      .Int32("OvalHeight", 16);
-  Parent(b, c);
-}
-
-void TextFieldRecord(fw::RecordBuilder& b, const ControlDesign& c) {
-  Head(b, c);
-  Tabs(b, c);
-  b.Boolean("TabStop", true)
-      .Boolean("Border", true)
-      .Boolean("Password", false)
-      .Boolean("UseFocusRing", true)
-      .Colour("TextColor", fw::kBlack)
-      .Colour("BackColor", fw::kWhite)
-      .Boolean("Enabled", c.enabled)
-      .String("Format", "")
-      .Boolean("Visible", c.visible);
-  Neutral(b);
-  Font(b, c);
-  b.String("CueText", "")
-      .String("Text", c.text)
-      .String("Mask", "")
-      .Boolean("ReadOnly", false)
-      .Int32("LimitText", 0)
-      .Boolean("AcceptTabs", false)
-      .Int32("Alignment", 0)
-      .Boolean("AutomaticallyCheckSpelling", false);
-  Data(b);
-  Parent(b, c);
-}
-
-void LabelRecord(fw::RecordBuilder& b, const ControlDesign& c) {
-  Head(b, c);
-  Tabs(b, c);
-  b.String("Text", c.text)
-      .Int32("TextAlign", c.extras.centred ? 1 : 0)
-      .Colour("TextColor", c.extras.colour)
-      .Boolean("Multiline", c.extras.multiline)
-      .Boolean("Enabled", c.enabled)
-      .Boolean("Visible", c.visible)
-      .Boolean("Selectable", false)
-      .Boolean("Transparent", false);
-  Neutral(b);
-  Font(b, c);
-  Data(b);
-  Parent(b, c);
-}
-
-void PushButtonRecord(fw::RecordBuilder& b, const ControlDesign& c) {
-  Head(b, c);
-  Tabs(b, c);
-  b.Boolean("TabStop", true)
-      .String("Caption", c.text)
-      .Boolean("Default", false)
-      .Boolean("Cancel", false)
-      .Boolean("Enabled", c.enabled)
-      .Boolean("Visible", c.visible);
-  Neutral(b);
-  b.Int32("ButtonStyle", 0);
-  Font(b, c);
-  Parent(b, c);
-}
-
-// The results table: two columns, pool entry and wins, no heading.
-void ListboxRecord(fw::RecordBuilder& b, const ControlDesign& c) {
-  Head(b, c);
-  Tabs(b, c);
-  b.Boolean("TabStop", true).Boolean("Visible", c.visible);
-  Neutral(b);
-  b.Boolean("Enabled", c.enabled)
-      .Boolean("Border", true)
-      .Int32("ColumnCount", 2)
-      .String("ColumnWidths", "85%,15%")
-      .Boolean("HasHeading", false)
-      .Boolean("UseFocusRing", false)
-      .String("InitialValue", "")
-      .Int32("HeadingIndex", -1)
-      .Boolean("ScrollbarHorizontal", false)
-      .Boolean("ScrollBarVertical", true)
-      .Int32("GridLinesHorizontal", 2)
-      .Int32("GridLinesVertical", 5)
-      .Int32("DefaultRowHeight", -1)
-      .Int32("_ScrollWidth", -1);
-  Font(b, c);
-  b.Boolean("Hierarchical", false)
-      .Boolean("EnableDrag", false)
-      .Boolean("EnableDragReorder", false)
-      .Boolean("RequiresSelection", false)
-      .Int32("SelectionType", 0)
-      .Boolean("ColumnsResizable", false)
-      .Boolean("AutoHideScrollbars", true);
-  Data(b);
-  Parent(b, c);
-}
-
-std::string BuildRecord(const ControlDesign& c) {
-  fw::RecordBuilder b;
-  switch (c.cls) {
-    case K::PopupMenu: PopupMenuRecord(b, c); break;
-    case K::CheckBox: CheckBoxRecord(b, c); break;
-    case K::RoundRectangle: RoundRectangleRecord(b, c); break;
-    case K::TextField: TextFieldRecord(b, c); break;
-    case K::Label: LabelRecord(b, c); break;
-    case K::PushButton: PushButtonRecord(b, c); break;
-    case K::Listbox: ListboxRecord(b, c); break;
-    case K::Timer: break;
-  }
-  return b.Bytes();
-}
-
 }  // namespace
 
 std::span<const ControlDesign> ControlTable() { return kControls; }
@@ -330,7 +142,7 @@ const std::string& ControlRecord(size_t row) {
   static const std::vector<std::string> records = [] {
     std::vector<std::string> built;
     for (const ControlDesign& c : kControls)
-      built.push_back(c.cls == K::Timer ? std::string() : BuildRecord(c));
+      built.push_back(c.cls == K::Timer ? std::string() : fw::DesignRecord(c));
     return built;
   }();
   const std::string& record = records.at(row);
@@ -344,51 +156,16 @@ const std::string& ControlRecord(std::string_view name) {
   throw fw::InvalidArgumentException("the main window has no control named " + std::string(name));
 }
 
+// The timers are designed off, each with a half-second period.
 const std::string& TimerRecord() {
-  static const std::string record =
-      fw::RecordBuilder().Int32("Mode", 0).Int32("Period", 500).Bytes();
+  static const std::string record = fw::TimerDesignRecord(0, 500);
   return record;
 }
 
 const std::string& WindowRecord() {
-  static const std::string record = fw::RecordBuilder()
-                                        .Int32("Placement", 0)
-                                        .Int32("Width", 850)
-                                        .Int32("Height", 650)
-                                        .Int32("MinWidth", 64)
-                                        .Int32("MinHeight", 64)
-                                        .Int32("MaxWidth", 32000)
-                                        .Int32("MaxHeight", 32000)
-                                        .Int32("Frame", 0)
-                                        .Boolean("Composite", false)
-                                        .Boolean("HasBackColor", false)
-                                        .Colour("BackColor", fw::kWhite)
-                                        .String("Title", "So You Want A Quandrel?")
-                                        .Boolean("Visible", true)
-                                        .Boolean("FullScreen", false)
-                                        .Boolean("MenuBarVisible", true)
-                                        .Boolean("CloseButton", false)
-                                        .Boolean("Resizeable", false)
-                                        .Boolean("LiveResize", false)
-                                        .Boolean("MaximizeButton", false)
-                                        .Boolean("MinimizeButton", true)
-                                        .Int32("MacProcID", 0)
-                                        .Bytes();
+  static const std::string record =
+      fw::WindowDesignRecord(850, 650, "So You Want A Quandrel?", /*closeButton=*/false);
   return record;
-}
-
-const fw::ClassInfo& ClassOf(ControlClass cls) {
-  switch (cls) {
-    case K::PopupMenu: return fw::PopupMenu::StaticClass();
-    case K::CheckBox: return fw::CheckBox::StaticClass();
-    case K::RoundRectangle: return fw::RoundRectangle::StaticClass();
-    case K::TextField: return fw::TextField::StaticClass();
-    case K::Label: return fw::Label::StaticClass();
-    case K::PushButton: return fw::PushButton::StaticClass();
-    case K::Listbox: return fw::Listbox::StaticClass();
-    case K::Timer: return fw::Timer::StaticClass();
-  }
-  throw fw::InvalidArgumentException("unknown control class");
 }
 
 }  // namespace window1

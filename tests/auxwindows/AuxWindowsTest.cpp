@@ -121,10 +121,10 @@ class ControlRecordKeys : public ::testing::TestWithParam<RecordCase> {};
 
 TEST_P(ControlRecordKeys, HoldExactlyTheClassKeysInOrder) {
   // clang-format off
-  auxwindows::ControlDesign design{.name = "X", .kind = GetParam().kind, .left = 1, .top = 2,
-                                   .width = 3, .height = 4, .tabIndex = 5, .text = "t"};
+  auxwindows::ControlDesign design{.name = "X", .cls = GetParam().kind, .left = 1, .top = 2,
+                                   .width = 3, .height = 4, .text = "t", .tabIndex = 5};
   // clang-format on
-  EXPECT_EQ(KeysOf(auxwindows::ControlRecord(design)),
+  EXPECT_EQ(KeysOf(fw::DesignRecord(design)),
             Words(kHeadKeys + std::string(GetParam().keysAfterHead)));
 }
 
