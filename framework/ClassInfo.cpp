@@ -29,7 +29,7 @@ bool ClassInfo::IsSubclassOf(const ClassInfo& other) const {
 const PropertyInfo* ClassInfo::FindProperty(std::string_view name) const {
   for (const ClassInfo* c = this; c; c = c->base_)
     for (const PropertyInfo& p : c->properties_)
-      if (EqualsIgnoreCase(p.name, name)) return &p;
+      if (p.name.size() == name.size() && EqualsIgnoreCase(p.name, name)) return &p;
   return nullptr;
 }
 

@@ -315,14 +315,21 @@ void CreateDesignedControl(Window& window, const ControlDesign& row, std::string
     throw IllegalCastException(made->Class().Name() + " " + row.name + " is not a " +
                                ClassOfDesign(row.cls).Name());
 
-  // Frames show no text and timers nothing at all.
-  if (row.cls != K::Timer) {
-    auto placed = Cast<RectControl>(made);
-    if (row.textSize > 0) placed->SetTextSize(row.textSize);
-    if (row.cls != K::RoundRectangle) placed->SetTextUnit(0);
+  {
+    // The view is brought up to date once, with the whole design in place.
+    struct Batch {
+      Control& control;
+      explicit Batch(Control& c) : control(c) { control.BeginUpdate(); }
+      ~Batch() { control.EndUpdate(); }
+    } batch(*made);
+    // Frames show no text and timers nothing at all.
+    if (row.cls != K::Timer) {
+      auto placed = Cast<RectControl>(made);
+      if (row.textSize > 0) placed->SetTextSize(row.textSize);
+      if (row.cls != K::RoundRectangle) placed->SetTextUnit(0);
+    }
+    SetProperties(*made, record);
   }
-
-  SetProperties(*made, record);
 
   if (!handlersOf) return;
   for (DesignHandler& bound : handlersOf()) made->Bind(bound.event, std::move(bound.handler));

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <unordered_map>
 #include <utility>
 
 #include "framework/Exceptions.h"
@@ -57,9 +58,11 @@ uint32_t GetUInt32(std::string_view bytes, size_t at) {
 }  // namespace
 
 std::optional<ValueType> RecordKeyType(std::string_view key) {
-  for (const auto& [name, type] : kKeys)
-    if (name == key) return type;
-  return std::nullopt;
+  // Every entry of every record is looked up here.
+  static const std::unordered_map<std::string_view, ValueType> byName(kKeys.begin(), kKeys.end());
+  auto it = byName.find(key);
+  if (it == byName.end()) return std::nullopt;
+  return it->second;
 }
 
 size_t RecordKeyCount() { return kKeys.size(); }
@@ -115,6 +118,8 @@ RecordBuilder& RecordBuilder::Add(std::string_view key, const Value& value) {
 
 std::vector<RecordEntry> DecodeRecord(std::string_view bytes) {
   std::vector<RecordEntry> entries;
+  // A control's record holds a few dozen keys.
+  entries.reserve(48);
   size_t at = 0;
   while (at < bytes.size()) {
     size_t space = bytes.find(' ', at);

@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTreeWidget>
+#include <algorithm>
 #include <cmath>
 
 #include "framework/Buttons.h"
@@ -131,12 +132,12 @@ void QtControlViewBase::Place() {
     if (auto* windowView = dynamic_cast<QtWindowView*>(window->View()))
       parent = windowView->Content();
   }
-  if (parent && widget_->parentWidget() != parent) {
-    bool visible = rect->Visible();
-    widget_->setParent(parent);
-    widget_->setVisible(visible);
-  }
+  bool reparent = parent && widget_->parentWidget() != parent;
+  if (reparent) widget_->setParent(parent);
+  // Sized before it is shown: a widget shown without a size of its own is
+  // first given its preferred size, which measures all of its contents.
   widget_->setGeometry(left, top, rect->Width(), rect->Height());
+  if (reparent) widget_->setVisible(rect->Visible());
 }
 
 void QtControlViewBase::ApplyFont() {
@@ -186,11 +187,7 @@ class RowsView : public View<C, QComboBox> {
  protected:
   void UpdateOwn(Aspect aspect) override {
     QSignalBlocker block(this->widget);
-    if (Is(aspect, {Aspect::Rows})) {
-      this->widget->clear();
-      for (const auto& row : this->Model().Rows())
-        this->widget->addItem(QString::fromStdString(row));
-    }
+    if (Is(aspect, {Aspect::Rows})) MirrorRows();
     // Adding rows makes the combo box pick its first row: the control's own
     // selection always wins.
     if (Is(aspect, {Aspect::Rows, Aspect::Selection}))
@@ -198,6 +195,29 @@ class RowsView : public View<C, QComboBox> {
     UpdateText(aspect);
   }
   virtual void UpdateText(Aspect) {}
+
+ private:
+  // A picker is filled one row at a time, and each row reaches the view on
+  // its own: append only what the widget lacks while it shows the rows
+  // before it, else show all rows anew. Each refill of the whole list made
+  // filling a picker cost the square of its rows.
+  void MirrorRows() {
+    const std::vector<std::string>& rows = this->Model().Rows();
+    QComboBox* combo = this->widget;
+    if (shown_.size() > rows.size() || !std::equal(shown_.begin(), shown_.end(), rows.begin())) {
+      combo->clear();
+      shown_.clear();
+    }
+    QStringList added;
+    for (size_t i = shown_.size(); i < rows.size(); ++i)
+      added.append(QString::fromStdString(rows[i]));
+    if (!added.isEmpty()) combo->addItems(added);
+    shown_.insert(shown_.end(), rows.begin() + static_cast<std::ptrdiff_t>(shown_.size()),
+                  rows.end());
+  }
+
+  // The rows the widget shows: this view is the only one to change them.
+  std::vector<std::string> shown_;
 };
 
 using PopupMenuView = RowsView<PopupMenu>;
