@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
 #include "framework/Value.h"
@@ -84,29 +85,29 @@ const ClassInfo& BuildOnce(Build build) {
   return info;
 }
 
-// Typed property helpers for class tables.
+// The value type of a property held as T.
+template <class T>
+constexpr ValueType ValueTypeOf() {
+  if constexpr (std::is_same_v<T, std::string>) return ValueType::String;
+  else if constexpr (std::is_same_v<T, int32_t>) return ValueType::Int32;
+  else if constexpr (std::is_same_v<T, bool>) return ValueType::Boolean;
+  else return ValueType::Color;
+}
+
+// Typed property helpers for class tables: a plain field, or a setter and a
+// getter.
 template <class C, class T>
 PropertyInfo FieldProperty(std::string name, T C::*field) {
-  ValueType type;
-  if constexpr (std::is_same_v<T, std::string>) type = ValueType::String;
-  else if constexpr (std::is_same_v<T, int32_t>) type = ValueType::Int32;
-  else if constexpr (std::is_same_v<T, bool>) type = ValueType::Boolean;
-  else type = ValueType::Color;
   return PropertyInfo{
-      std::move(name), type,
+      std::move(name), ValueTypeOf<T>(),
       [field](Object& o, const Value& v) { static_cast<C&>(o).*field = std::get<T>(v); },
       [field](const Object& o) { return Value(static_cast<const C&>(o).*field); }};
 }
 
 template <class C, class T, class Setter, class Getter>
 PropertyInfo AccessorProperty(std::string name, Setter setter, Getter getter) {
-  ValueType type;
-  if constexpr (std::is_same_v<T, std::string>) type = ValueType::String;
-  else if constexpr (std::is_same_v<T, int32_t>) type = ValueType::Int32;
-  else if constexpr (std::is_same_v<T, bool>) type = ValueType::Boolean;
-  else type = ValueType::Color;
   return PropertyInfo{
-      std::move(name), type,
+      std::move(name), ValueTypeOf<T>(),
       [setter](Object& o, const Value& v) { (static_cast<C&>(o).*setter)(std::get<T>(v)); },
       [getter](const Object& o) { return Value((static_cast<const C&>(o).*getter)()); }};
 }
