@@ -60,7 +60,7 @@ bool TextOutputStream::Close() {
   // so closing cleanly must not report success.
   bool ok = error_.empty();
   if (::fsync(fd_) != 0 && errno != EINVAL && errno != EROFS) {
-    error_ = std::strerror(errno);
+    if (ok) error_ = std::strerror(errno);
     ok = false;
   }
   if (::close(fd_) != 0 && ok) {
@@ -74,6 +74,25 @@ bool TextOutputStream::Close() {
 bool FolderItem::Exists() const {
   struct stat info {};
   return ::stat(path_.c_str(), &info) == 0;
+}
+
+int64_t FolderItem::Length() const {
+  struct stat info {};
+  if (::stat(path_.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return -1;
+  return static_cast<int64_t>(info.st_size);
+}
+
+bool FolderItem::Restore(int64_t length) {
+  int result = 0;
+  if (length < 0)
+    result = ::unlink(path_.c_str());
+  else if (Length() >= 0)  // only a regular file keeps what it was given
+    result = ::truncate(path_.c_str(), static_cast<off_t>(length));
+  if (result != 0) {
+    lastError_ = std::strerror(errno);
+    return false;
+  }
+  return true;
 }
 
 std::shared_ptr<TextOutputStream> FolderItem::Open(int flags) {

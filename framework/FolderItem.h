@@ -45,6 +45,14 @@ class FolderItem : public Object {
   std::shared_ptr<TextOutputStream> AppendToTextFile();
   const std::string& LastError() const { return lastError_; }
 
+  // The size in bytes of a regular file; -1 when there is none.
+  int64_t Length() const;
+  // Cuts a regular file back to length bytes, or removes the file when
+  // length is -1: how a writer takes back a block it could not finish.
+  // Anything but a regular file is left as it is. False, with LastError,
+  // when that failed.
+  bool Restore(int64_t length);
+
  private:
   std::shared_ptr<TextOutputStream> Open(int flags);
   std::string path_;

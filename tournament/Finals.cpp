@@ -43,10 +43,19 @@ bool AllMatchUpsMade(Window1& window) {
                      [&](auto slot) { return (window.*slot)()->ListIndex() > 0; });
 }
 
+// The pool entry a slot stands for. Only the last slot stays open after its
+// choice, and it can be set back to "Choose"; it only ever offers one entry,
+// so that entry is still the team its bowl was played with.
+std::string SlotEntry(Window1& window, Accessor<fw::PopupMenu> slot) {
+  std::shared_ptr<fw::PopupMenu> menu = (window.*slot)();
+  if (menu->ListIndex() <= 0 && menu->ListCount() == 2) return menu->List(1);
+  return menu->Text();
+}
+
 // Once per window: rows are never replaced or added to afterwards.
 void FillResultsTable(Window1& window) {
   for (auto slot : kMatchUpSlots) {
-    window.Listbox1()->AddRow((window.*slot)()->Text());
+    window.Listbox1()->AddRow(SlotEntry(window, slot));
     window.Listbox1()->SetCell(window.Listbox1()->LastIndex(), 1, "0");
   }
   window.listit = 1;

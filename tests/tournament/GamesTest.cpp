@@ -414,4 +414,19 @@ TEST_P(EarlyChinaBowlTest, EveryChampionIsCounted) {
 INSTANTIATE_TEST_SUITE_P(FilledBy, EarlyChinaBowlTest, ::testing::Bool(),
                          [](const auto& info) { return info.param ? "ChinaBowl" : "Final"; });
 
+// The last slot stays open and can go back to "Choose" after its bowl was
+// played; a table the final fills must still name that slot's team.
+TEST_F(GamesTest, ATableFilledByTheFinalNamesTheLastSlotsTeam) {
+  auto w = testing_support::SetUpBracket();
+  for (auto button : {&Window1::PushButton1, &Window1::PushButton2, &Window1::PushButton3,
+                      &Window1::PushButton4})
+    Play(*w, button);
+  w->PopupMenu24()->UserSelect(0);
+  for (auto button : {&Window1::PushButton5, &Window1::PushButton6, &Window1::PushButton7})
+    Play(*w, button);
+  ASSERT_EQ(w->Listbox1()->ListCount(), 8);
+  EXPECT_EQ(w->Listbox1()->Cell(7, 0), w->PopupMenu24()->List(1));
+  EXPECT_EQ(Wins(*w->Listbox1()), 1.0);
+}
+
 }  // namespace

@@ -2,9 +2,11 @@
 // does (refuses or reports, writes nothing it should not, keeps Save_List
 // open); and the contact link.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -193,6 +195,46 @@ TEST_F(ResultsFileTest, ASaveThatCannotBeMadeSaysWhyAndLeavesSaveListOpen) {
     fs::create_directory(folder);
     w->PushButton8()->UserClick();
   }
+}
+
+// A file that fills up part way through a block (here: the file size limit)
+// gets none of that block; the next save, once there is room, starts on a
+// clean line.
+TEST_F(ResultsFileTest, ABlockThatCannotBeFinishedIsTakenBack) {
+  auto w = PlayedBracket("limit");
+  const fs::path file = folder / "limit-12-7-26.txt";
+  struct rlimit before {};
+  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &before), 0);
+  auto previous = std::signal(SIGXFSZ, SIG_IGN);
+  auto limitTo = [&](rlim_t bytes) {
+    struct rlimit limit = before;
+    limit.rlim_cur = bytes;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limit), 0);
+  };
+
+  limitTo(100);  // a new file
+  w->PushButton11()->UserClick();
+  EXPECT_FALSE(fs::exists(file));
+  EXPECT_TRUE(w->PushButton11()->Enabled());
+
+  ::setrlimit(RLIMIT_FSIZE, &before);
+  w->PushButton11()->UserClick();
+  const std::string first = Read(file);
+  EXPECT_EQ(first, Block(*w));
+
+  w->PushButton9()->UserClick();
+  PlayBracket(*w);
+  limitTo(first.size() + 100);  // an existing file
+  w->PushButton11()->UserClick();
+  EXPECT_EQ(Read(file), first);
+  EXPECT_TRUE(w->PushButton11()->Enabled());
+
+  ::setrlimit(RLIMIT_FSIZE, &before);
+  std::signal(SIGXFSZ, previous);
+  w->PushButton11()->UserClick();
+  EXPECT_EQ(Read(file), first + Block(*w));
+  ASSERT_EQ(services.messages.size(), 2u);
+  EXPECT_NE(services.messages[0].find("\"limit-12-7-26.txt\""), std::string::npos);
 }
 
 TEST_F(ResultsFileTest, ATableWithoutAWholeBracketIsNotWritten) {
