@@ -15,13 +15,10 @@ const fw::ClassInfo& App::StaticClass() {
   });
 }
 
+// The wrapper catches what the framework's own does: a RuntimeException is
+// handed back for the default report, anything else passes through.
 std::exception_ptr CallFunctionWithExceptionHandling(void (*function)(void*), void* argument) {
-  try {
-    function(argument);
-  } catch (const fw::RuntimeException&) {
-    return std::current_exception();
-  }
-  return nullptr;
+  return fw::DefaultExceptionHelper(function, argument);
 }
 
 void BuildClassTables() {

@@ -11,7 +11,6 @@
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
   QApplication::setApplicationName("Quandrel");
-  QApplication::setApplicationDisplayName("Quandrel");
   fw::qt::QtBackend backend;
   fw::qt::QtServices services;
   fw::SetServices(&services);

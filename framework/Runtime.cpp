@@ -181,8 +181,11 @@ void MsgBox(const std::string& text) {
 }
 
 void ShowURL(const std::string& url) {
-  if (!TheServices().OpenURL(url))
-    MsgBox("No program on this computer is set up to open " + url);
+  if (!TheServices().OpenURL(url)) ReportUnopenedURL(url);
+}
+
+void ReportUnopenedURL(const std::string& url) {
+  MsgBox("No program on this computer is set up to open " + url);
 }
 
 bool Keyboard::AsyncShiftKey() { return TheServices().ShiftKeyDown(); }

@@ -49,6 +49,9 @@ void MsgBox(const std::string& text);
 // Opens a URL with the desktop's handler and returns at once; where nothing
 // can open it the user is told so.
 void ShowURL(const std::string& url);
+// Tells the user that nothing on the computer opened the address; the
+// services call it when they learn so only after ShowURL has returned.
+void ReportUnopenedURL(const std::string& url);
 
 class Keyboard {
  public:

@@ -8,6 +8,8 @@ namespace fw::qt {
 class QtServices : public BasicServices {
  public:
   void ShowMessage(const std::string& text) override;
+  // Hands the address to xdg-open and returns at once; when xdg-open finds
+  // nothing to open it with, the user is told once it has ended.
   bool OpenURL(const std::string& url) override;
   bool ShiftKeyDown() override;
   std::string ShortDate(const DateTime& date) override;

@@ -1,7 +1,5 @@
 // Start-up: the order in which the program brings up its first objects, the
 // menu bar it builds, and the call wrapper it hands the framework.
-#include <stdexcept>
-
 #include "app/App.h"
 #include "app/MenuBar1.h"
 #include "framework/ClassInfo.h"
@@ -92,17 +90,6 @@ TEST_F(HeadlessTest, TheMenuBarIsBuiltOnceWithItsThreeMenus) {
   auto first = GetWindow1();
   first->Close();
   EXPECT_EQ(GetWindow1()->MenuBar(), bar);
-}
-
-TEST(CallWrapper, GivesNothingTheRuntimeExceptionOrLetsOthersThrough) {
-  EXPECT_EQ(CallFunctionWithExceptionHandling([](void*) {}, nullptr), nullptr);
-  std::exception_ptr raised = CallFunctionWithExceptionHandling(
-      [](void*) { throw fw::NilObjectException("nil"); }, nullptr);
-  ASSERT_NE(raised, nullptr);
-  EXPECT_THROW(std::rethrow_exception(raised), fw::NilObjectException);
-  EXPECT_THROW(
-      CallFunctionWithExceptionHandling([](void*) { throw std::logic_error("other"); }, nullptr),
-      std::logic_error);
 }
 
 }  // namespace
