@@ -20,8 +20,8 @@ echo "== Fuzzing the design-record decoder"
 build "$ROOT/build-fuzz" -DCMAKE_CXX_COMPILER=clang++ -DQUANDREL_FUZZ=ON -DQUANDREL_TESTS=OFF \
   -DQUANDREL_BENCH=OFF -- record_fuzz
 corpus="$(mktemp -d)"
+trap 'rm -rf "$corpus"' EXIT
 "$ROOT/build-fuzz/fuzz/record_fuzz" -max_total_time="${QUANDREL_FUZZ_SECONDS:-60}" \
   -dict="$ROOT/fuzz/records.dict" -rss_limit_mb=2048 -print_final_stats=1 "$corpus" 2>&1 |
   grep -E '^(#|stat::number_of_executed_units|Done|==)' | tail -n 3
-rm -rf "$corpus"
 echo "fuzz: 1 passed, 0 failed"

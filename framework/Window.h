@@ -60,39 +60,27 @@ class Window : public Object {
   void EndUpdate() override;
   WindowView* View() const { return view_; }
 
-#define FW_WINDOW_PROPERTY(Type, Name, Field, Initial, ViewAspect) \
- public:                                                           \
-  const Type& Name() const { return Field; }                       \
-  void Set##Name(const Type& value) {                              \
-    Field = value;                                                 \
-    Changed(ViewAspect);                                           \
-  }                                                                \
-                                                                   \
- private:                                                          \
-  Type Field = Initial;
-
-  FW_WINDOW_PROPERTY(int32_t, Placement, placement_, 0, Aspect::Options)
-  FW_WINDOW_PROPERTY(int32_t, Width, width_, 300, Aspect::Geometry)
-  FW_WINDOW_PROPERTY(int32_t, Height, height_, 300, Aspect::Geometry)
-  FW_WINDOW_PROPERTY(int32_t, MinWidth, minWidth_, 64, Aspect::Geometry)
-  FW_WINDOW_PROPERTY(int32_t, MinHeight, minHeight_, 64, Aspect::Geometry)
-  FW_WINDOW_PROPERTY(int32_t, MaxWidth, maxWidth_, 32000, Aspect::Geometry)
-  FW_WINDOW_PROPERTY(int32_t, MaxHeight, maxHeight_, 32000, Aspect::Geometry)
-  FW_WINDOW_PROPERTY(int32_t, Frame, frame_, 0, Aspect::Options)
-  FW_WINDOW_PROPERTY(bool, Composite, composite_, false, Aspect::Options)
-  FW_WINDOW_PROPERTY(bool, HasBackColor, hasBackColor_, false, Aspect::Colors)
-  FW_WINDOW_PROPERTY(Color, BackColor, backColor_, kWhite, Aspect::Colors)
-  FW_WINDOW_PROPERTY(std::string, Title, title_, {}, Aspect::Title)
-  FW_WINDOW_PROPERTY(bool, Visible, visible_, true, Aspect::Visible)
-  FW_WINDOW_PROPERTY(bool, FullScreen, fullScreen_, false, Aspect::Options)
-  FW_WINDOW_PROPERTY(bool, MenuBarVisible, menuBarVisible_, true, Aspect::MenuBar)
-  FW_WINDOW_PROPERTY(bool, CloseButton, closeButton_, true, Aspect::Options)
-  FW_WINDOW_PROPERTY(bool, Resizeable, resizeable_, true, Aspect::Geometry)
-  FW_WINDOW_PROPERTY(bool, LiveResize, liveResize_, false, Aspect::Options)
-  FW_WINDOW_PROPERTY(bool, MaximizeButton, maximizeButton_, true, Aspect::Options)
-  FW_WINDOW_PROPERTY(bool, MinimizeButton, minimizeButton_, true, Aspect::Options)
-  FW_WINDOW_PROPERTY(int32_t, MacProcId, macProcId_, 0, Aspect::Options)
-#undef FW_WINDOW_PROPERTY
+  FW_PROPERTY(int32_t, Placement, placement_, 0, Aspect::Options)
+  FW_PROPERTY(int32_t, Width, width_, 300, Aspect::Geometry)
+  FW_PROPERTY(int32_t, Height, height_, 300, Aspect::Geometry)
+  FW_PROPERTY(int32_t, MinWidth, minWidth_, 64, Aspect::Geometry)
+  FW_PROPERTY(int32_t, MinHeight, minHeight_, 64, Aspect::Geometry)
+  FW_PROPERTY(int32_t, MaxWidth, maxWidth_, 32000, Aspect::Geometry)
+  FW_PROPERTY(int32_t, MaxHeight, maxHeight_, 32000, Aspect::Geometry)
+  FW_PROPERTY(int32_t, Frame, frame_, 0, Aspect::Options)
+  FW_PROPERTY(bool, Composite, composite_, false, Aspect::Options)
+  FW_PROPERTY(bool, HasBackColor, hasBackColor_, false, Aspect::Colors)
+  FW_PROPERTY(Color, BackColor, backColor_, kWhite, Aspect::Colors)
+  FW_PROPERTY(std::string, Title, title_, {}, Aspect::Title)
+  FW_PROPERTY(bool, Visible, visible_, true, Aspect::Visible)
+  FW_PROPERTY(bool, FullScreen, fullScreen_, false, Aspect::Options)
+  FW_PROPERTY(bool, MenuBarVisible, menuBarVisible_, true, Aspect::MenuBar)
+  FW_PROPERTY(bool, CloseButton, closeButton_, true, Aspect::Options)
+  FW_PROPERTY(bool, Resizeable, resizeable_, true, Aspect::Geometry)
+  FW_PROPERTY(bool, LiveResize, liveResize_, false, Aspect::Options)
+  FW_PROPERTY(bool, MaximizeButton, maximizeButton_, true, Aspect::Options)
+  FW_PROPERTY(bool, MinimizeButton, minimizeButton_, true, Aspect::Options)
+  FW_PROPERTY(int32_t, MacProcId, macProcId_, 0, Aspect::Options)
 
  protected:
   // The construction hooks, in this order.

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontDatabase>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -206,6 +207,12 @@ void SetTabOrder(const std::map<std::string_view, QWidget*>& made) {
 void ApplyLook() {
   if (QStyle* style = QStyleFactory::create("Fusion")) QApplication::setStyle(style);
   QFont font = QApplication::font();
+  // The same face the program picks for its "System" font.
+  for (const char* family : {"Liberation Sans", "Nimbus Sans", "Arial"})
+    if (QFontDatabase::hasFamily(family)) {
+      font.setFamily(family);
+      break;
+    }
   font.setPixelSize(kDefaultTextPixels);
   QApplication::setFont(font);
   QApplication::setQuitOnLastWindowClosed(false);
