@@ -55,14 +55,6 @@ void CreateControls(fw::Window& window, std::span<const ControlDesign> designs,
                     std::span<const std::string> records,
                     const std::function<fw::Delegate(std::string_view)>& handlerOf);
 
-// The control of that name, cast to its class; a missing control is a fault.
-template <class C>
-std::shared_ptr<C> Named(const fw::Window& window, const char* name) {
-  std::shared_ptr<fw::Control> control = window.ControlByName(name);
-  if (!control) throw fw::NilObjectException(window.Class().Name() + " has no control " + name);
-  return fw::Cast<C>(control);
-}
-
 // The window's single instance: the open one, or a new one, which its record
 // puts on screen. Showing it is the caller's business.
 template <class W>

@@ -68,16 +68,16 @@ void Window2::CreateControls0() {
 }
 
 std::shared_ptr<fw::Label> Window2::Label1() {
-  return auxwindows::Named<fw::Label>(*this, "Label1");
+  return NamedControl<fw::Label>("Label1");
 }
 std::shared_ptr<fw::PushButton> Window2::PushButton1() {
-  return auxwindows::Named<fw::PushButton>(*this, "PushButton1");
+  return NamedControl<fw::PushButton>("PushButton1");
 }
 std::shared_ptr<fw::Label> Window2::Label3() {
-  return auxwindows::Named<fw::Label>(*this, "Label3");
+  return NamedControl<fw::Label>("Label3");
 }
 std::shared_ptr<fw::ComboBox> Window2::ComboBox1() {
-  return auxwindows::Named<fw::ComboBox>(*this, "ComboBox1");
+  return NamedControl<fw::ComboBox>("ComboBox1");
 }
 
 void Window2::PushButton1_Action(fw::PushButton&) { Close(); }

@@ -58,10 +58,10 @@ void Window3::CreateControls0() {
 }
 
 std::shared_ptr<fw::TextArea> Window3::TextArea1() {
-  return auxwindows::Named<fw::TextArea>(*this, "TextArea1");
+  return NamedControl<fw::TextArea>("TextArea1");
 }
 std::shared_ptr<fw::PushButton> Window3::PushButton1() {
-  return auxwindows::Named<fw::PushButton>(*this, "PushButton1");
+  return NamedControl<fw::PushButton>("PushButton1");
 }
 
 void Window3::PushButton1_Action(fw::PushButton&) { Close(); }

@@ -309,8 +309,7 @@ void CreateDesignedControl(Window& window, const ControlDesign& row, std::string
                            std::shared_ptr<Control> control,
                            const std::function<std::vector<DesignHandler>()>& handlersOf) {
   window.AddControl(control ? control : NewDesignedControl(row.cls), row.name);
-  std::shared_ptr<Control> made = window.ControlByName(row.name);
-  if (!made) throw NilObjectException(window.Class().Name() + " has no control " + row.name);
+  std::shared_ptr<Control> made = window.NamedControl<Control>(row.name);
   if (!IsA(made.get(), ClassOfDesign(row.cls)))
     throw IllegalCastException(made->Class().Name() + " " + row.name + " is not a " +
                                ClassOfDesign(row.cls).Name());

@@ -134,6 +134,13 @@ std::shared_ptr<Control> Window::ControlByName(std::string_view name) const {
   return it == byName_.end() ? nullptr : it->second;
 }
 
+std::shared_ptr<Control> Window::RequiredControl(std::string_view name) const {
+  std::shared_ptr<Control> control = ControlByName(name);
+  if (!control)
+    throw NilObjectException(Class().Name() + " has no control " + std::string(name));
+  return control;
+}
+
 void Window::SetMenuBar(const std::shared_ptr<fw::MenuItem>& bar) {
   menuBar_ = bar;
   Changed(Aspect::MenuBar);

@@ -40,6 +40,12 @@ class Window : public Object {
   void AddControl(const std::shared_ptr<Control>& control, const std::string& name);
   // The control of that name, or nil.
   std::shared_ptr<Control> ControlByName(std::string_view name) const;
+  // The control of that name, cast to C: a name the window does not know
+  // raises NilObjectException, a control of another class IllegalCastException.
+  template <class C>
+  std::shared_ptr<C> NamedControl(std::string_view name) const {
+    return Cast<C>(RequiredControl(name));
+  }
   const std::vector<std::shared_ptr<Control>>& Controls() const { return controls_; }
 
   std::shared_ptr<fw::MenuItem> MenuBar() const { return menuBar_; }
@@ -95,6 +101,7 @@ class Window : public Object {
 
  private:
   void Construct();
+  std::shared_ptr<Control> RequiredControl(std::string_view name) const;
 
   std::vector<std::shared_ptr<Control>> controls_;
   std::map<std::string, std::shared_ptr<Control>, std::less<>> byName_;

@@ -4,14 +4,6 @@
 
 namespace {
 
-// The program never asks for a name the window lacks; if it ever did, the
-// caller gets the failure here rather than a nil to trip over later.
-std::shared_ptr<fw::Control> Named(const Window1& window, const char* name) {
-  std::shared_ptr<fw::Control> control = window.ControlByName(name);
-  if (!control) throw fw::NilObjectException(std::string("the main window has no control ") + name);
-  return control;
-}
-
 std::shared_ptr<fw::MenuItem> BarOf(const Window1& window) {
   std::shared_ptr<fw::MenuItem> bar = window.MenuBar();
   if (!bar) throw fw::NilObjectException("the main window has no menu bar");
@@ -21,7 +13,7 @@ std::shared_ptr<fw::MenuItem> BarOf(const Window1& window) {
 }  // namespace
 
 #define WINDOW1_ACCESSOR(Class, Name) \
-  std::shared_ptr<fw::Class> Window1::Name() { return fw::Cast<fw::Class>(Named(*this, #Name)); }
+  std::shared_ptr<fw::Class> Window1::Name() { return NamedControl<fw::Class>(#Name); }
 WINDOW1_CONTROLS(WINDOW1_ACCESSOR)
 #undef WINDOW1_ACCESSOR
 
