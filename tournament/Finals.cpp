@@ -1,7 +1,6 @@
 // The semifinals, the final and the results table.
 #include <algorithm>
 #include <array>
-#include <optional>
 #include <string>
 
 #include "framework/Runtime.h"
@@ -73,11 +72,11 @@ void CountWin(Window1& window, const std::string& champion) {
 }  // namespace
 
 void Window1::PushButton5_Action(fw::PushButton& sender) {
-  tournament::PlayGame(*this, sender, kLaterBowls[kChinaBowl]);
+  const bool played = tournament::PlayGame(*this, sender, kLaterBowls[kChinaBowl]).played;
   // A China Bowl may be played before the other half of the bracket is
   // matched up; filling then would fix "Choose" rows that no title could
   // ever count, so the fill waits for a run that finds every slot chosen.
-  if (listit == 0 && AllMatchUpsMade(*this)) FillResultsTable(*this);
+  if (played && listit == 0 && AllMatchUpsMade(*this)) FillResultsTable(*this);
 }
 
 void Window1::PushButton6_Action(fw::PushButton& sender) {
@@ -85,13 +84,14 @@ void Window1::PushButton6_Action(fw::PushButton& sender) {
 }
 
 void Window1::PushButton7_Action(fw::PushButton& sender) {
-  const std::optional<std::string> champion =
-      tournament::PlayGame(*this, sender, kLaterBowls[kSilverBowl]);
+  const tournament::GameRun run = tournament::PlayGame(*this, sender, kLaterBowls[kSilverBowl]);
+  // A final without its two teams was not played: nothing to count or open.
+  if (!run.played) return;
   // A table the China Bowl left empty, because it was played before the
   // bracket was fully matched up, is filled here, so no title goes uncounted.
   if (listit == 0) FillResultsTable(*this);
   // A tied run has no champion: the replay it pushed has counted the win.
-  if (champion) CountWin(*this, *champion);
+  if (run.winner) CountWin(*this, *run.winner);
   PushButton9()->SetEnabled(true);
   // ReplayAll is disabled after an automatic run (and before the first
   // final); Shift held at its end asks for one more run.

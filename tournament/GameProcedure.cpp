@@ -37,6 +37,13 @@ Team FromPoolEntry(const std::string& entry) {
   return team;
 }
 
+// A side has a team once its match-up slot is on a pool entry or its feeder
+// game has written the hidden strength label.
+bool Known(Window1& window, const Side& side) {
+  if (side.slot) return (window.*side.slot)()->ListIndex() > 0;
+  return !(window.*side.strength)()->Text().empty();
+}
+
 Team Read(Window1& window, const Side& side) {
   if (side.slot) return FromPoolEntry((window.*side.slot)()->Text());
   Team team;
@@ -56,7 +63,7 @@ int32_t Score(fw::Random& source, int32_t strength, int32_t ceiling) {
 
 }  // namespace
 
-std::optional<std::string> PlayGame(Window1& window, fw::PushButton& sender, const Bowl& bowl) {
+GameRun PlayGame(Window1& window, fw::PushButton& sender, const Bowl& bowl) {
   // Fresh sources every run, so a replayed tie is a new game, not a repeat.
   fw::Random ceilingSource, sourceA, sourceB;
   const int32_t ceiling = ceilingSource.InRange(kLowestCeiling, kHighestCeiling);
@@ -64,15 +71,18 @@ std::optional<std::string> PlayGame(Window1& window, fw::PushButton& sender, con
   (window.*bowl.scoreA)()->SetText("0");
   (window.*bowl.scoreB)()->SetText("0");
   // A first-round team B slot set back to "Choose" still leaves its Play
-  // button enabled; there is no game to play until a team is chosen again.
-  if (bowl.teamB.slot && (window.*bowl.teamB.slot)()->ListIndex() <= 0) return std::nullopt;
+  // button enabled, and so does Replay for a later bowl whose feeder games
+  // are yet to be played again: there is no game until both teams are known.
+  if (!Known(window, bowl.teamA) || !Known(window, bowl.teamB)) return {};
 
   const Team a = Read(window, bowl.teamA);
   const Team b = Read(window, bowl.teamB);
+  // Sides that make no draw tie every try; replays would never end.
+  if (a.strength <= 0 && b.strength <= 0) return {};
   const int32_t scoreA = Score(sourceA, a.strength, ceiling);
   const int32_t scoreB = Score(sourceB, b.strength, ceiling);
 
-  std::optional<std::string> decided;
+  GameRun run{true, std::nullopt};
   if (scoreA == scoreB) {
     // The replay runs the whole handler again and writes the result; this
     // run only finishes the steps that repeat harmlessly.
@@ -89,14 +99,14 @@ std::optional<std::string> PlayGame(Window1& window, fw::PushButton& sender, con
       (window.*bowl.winner)()->SetText(winner.name);
       (window.*bowl.winnerStrength)()->SetText(fw::Str(winner.strength));
     }
-    decided = winner.name;
+    run.winner = winner.name;
   }
 
   sender.SetEnabled(false);
   // The next bowl opens with whichever of its two feeder games ends second.
   if (bowl.partnerStrength && !(window.*bowl.partnerStrength)()->Text().empty())
     (window.*bowl.next)()->SetEnabled(true);
-  return decided;
+  return run;
 }
 
 }  // namespace tournament

@@ -42,10 +42,19 @@ struct Bowl {
   Accessor<fw::PushButton> next = nullptr;
 };
 
-// Plays one game of the bowl; sender is the bowl's own Play button. Gives the
-// winner's name when this run decided the game, and nothing when it stopped
-// because team B's slot still shows "Choose" or when it was tied (the replay
-// it pushed decided the game and did all of the work).
-std::optional<std::string> PlayGame(Window1& window, fw::PushButton& sender, const Bowl& bowl);
+// What one run of a bowl's handler came to.
+struct GameRun {
+  // False when there was no game to play: a side has no team yet (a
+  // first-round slot on "Choose", a later side whose feeder game has not been
+  // played since Replay) or neither side can score. The run then only set the
+  // two score fields to "0".
+  bool played = false;
+  // The winner's name when this run decided the game; nothing when it was
+  // tied (the replay it pushed decided the game and did all of the work).
+  std::optional<std::string> winner;
+};
+
+// Plays one game of the bowl; sender is the bowl's own Play button.
+GameRun PlayGame(Window1& window, fw::PushButton& sender, const Bowl& bowl);
 
 }  // namespace tournament

@@ -63,6 +63,37 @@ TEST_F(ReplayTest, ReplayClearsTheSevenGamesAndNothingElse) {
   EXPECT_EQ(bold, 7);
 }
 
+// The last slot stays open: choosing its team again replays the "Soup Bowl",
+// which opens the "Crystal Bowl" and then the final anew; Replay leaves both
+// buttons enabled with no teams behind them. Neither bowl is played then, and
+// a game where neither side can score is never replayed without end.
+TEST_F(ReplayTest, ABowlWithoutTwoTeamsThatCanScoreIsNotPlayed) {
+  auto w = SetUpBracket();
+  PlayBracket(*w);
+  auto soupBowlAgain = [&] {
+    w->PopupMenu24()->UserSelect(0);
+    w->PopupMenu24()->UserSelect(1);
+    w->PushButton4()->UserClick();
+  };
+  soupBowlAgain();
+  w->PushButton6()->UserClick();
+  soupBowlAgain();
+  w->PushButton9()->UserClick();
+  ASSERT_TRUE(w->PushButton6()->Enabled() && w->PushButton7()->Enabled());
+
+  auto playUnplayable = [&](int button, int scoreA) {
+    State expected = Snapshot(*w);
+    for (int n : {scoreA, scoreA + 1}) expected[Name("TextField", n)]["Text"] = "0";
+    fw::Cast<fw::PushButton>(w->ControlByName(Name("PushButton", button)))->UserClick();
+    ExpectState(Snapshot(*w), expected);
+  };
+  playUnplayable(6, 11);
+  playUnplayable(7, 13);
+  w->Label22()->SetText("0");
+  w->Label23()->SetText("0");
+  playUnplayable(7, 13);
+}
+
 TEST_F(ReplayTest, ABracketPlayedAgainAfterReplayAddsOneWinAndNoRows) {
   auto w = SetUpBracket();
   PlayBracket(*w);
