@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstring>
+#include <utility>
 
 #include "framework/Services.h"
 
@@ -76,46 +77,94 @@ bool FolderItem::Exists() const {
   return ::stat(path_.c_str(), &info) == 0;
 }
 
-int64_t FolderItem::Length() const {
+namespace {
+
+// What stands under the name when it is not a file the program may write.
+std::string NotARegularFile(mode_t mode) {
+  const char* what = S_ISLNK(mode)                    ? "a symbolic link"
+                     : S_ISFIFO(mode)                 ? "a named pipe (FIFO)"
+                     : S_ISSOCK(mode)                 ? "a socket"
+                     : S_ISDIR(mode)                  ? "a directory"
+                     : S_ISCHR(mode) || S_ISBLK(mode) ? "a device"
+                                                      : "something else";
+  return std::string("it is ") + what + ", not a regular file";
+}
+
+// Following no link and waiting on no FIFO; what is not a regular file is
+// refused once it is open.
+constexpr int kOpenFlags = O_WRONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK;
+
+}  // namespace
+
+std::shared_ptr<TextOutputStream> FolderItem::Open(int flags, int& error) {
+  opened_.reset();
+  int fd = ::open(path_.c_str(), flags | kOpenFlags, 0644);
   struct stat info {};
-  if (::stat(path_.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return -1;
-  return static_cast<int64_t>(info.st_size);
-}
-
-bool FolderItem::Restore(int64_t length) {
-  int result = 0;
-  if (length < 0)
-    result = ::unlink(path_.c_str());
-  else if (Length() >= 0)  // only a regular file keeps what it was given
-    result = ::truncate(path_.c_str(), static_cast<off_t>(length));
-  if (result != 0) {
-    lastError_ = std::strerror(errno);
-    return false;
-  }
-  return true;
-}
-
-std::shared_ptr<TextOutputStream> FolderItem::Open(int flags) {
-  int fd = ::open(path_.c_str(), flags | O_WRONLY | O_CLOEXEC, 0644);
   if (fd < 0) {
-    lastError_ = std::strerror(errno);
+    error = errno;
+    // A link, a FIFO without a reader, a socket and a folder fail at once:
+    // say what stands there rather than the system's bare reason.
+    if (::lstat(path_.c_str(), &info) == 0 && !S_ISREG(info.st_mode))
+      lastError_ = NotARegularFile(info.st_mode);
+    else
+      lastError_ = std::strerror(error);
     return nullptr;
   }
-  struct stat info {};
-  if (::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode)) {
+  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    error = EINVAL;
+    lastError_ = NotARegularFile(info.st_mode);
     ::close(fd);
-    lastError_ = std::strerror(EISDIR);
     return nullptr;
   }
+  // A regular file never waits; the stream's writes are the ordinary kind.
+  ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+  error = 0;
   lastError_.clear();
+  opened_ = Opened{info.st_dev, info.st_ino, info.st_size, (flags & O_EXCL) != 0};
   return std::make_shared<TextOutputStream>(fd, path_);
 }
 
 std::shared_ptr<TextOutputStream> FolderItem::CreateTextFile() {
-  return Open(O_CREAT | O_TRUNC);
+  int error = 0;
+  return Open(O_CREAT | O_TRUNC, error);
 }
 
-std::shared_ptr<TextOutputStream> FolderItem::AppendToTextFile() { return Open(O_APPEND); }
+std::shared_ptr<TextOutputStream> FolderItem::AppendToTextFile() {
+  int error = 0;
+  return Open(O_APPEND, error);
+}
+
+std::shared_ptr<TextOutputStream> FolderItem::AppendOrCreateTextFile() {
+  // Another writer may make or remove the file between the two tries; a few
+  // rounds settle it.
+  for (int round = 0; round < 3; ++round) {
+    int error = 0;
+    if (auto stream = Open(O_APPEND, error)) return stream;
+    if (error != ENOENT) return nullptr;
+    if (auto stream = Open(O_CREAT | O_EXCL | O_APPEND, error)) return stream;
+    if (error != EEXIST) return nullptr;
+  }
+  return nullptr;
+}
+
+bool FolderItem::TakeBack() {
+  if (!opened_) return true;
+  const Opened opened = *std::exchange(opened_, std::nullopt);
+  const int fd = ::open(path_.c_str(), O_APPEND | kOpenFlags);
+  if (fd < 0 && errno == ENOENT) return true;  // nothing is left to take back
+  int result = -1;
+  struct stat info {};
+  // A name that now stands for another file holds nothing of this open's.
+  if (fd >= 0 && ::fstat(fd, &info) == 0)
+    result = info.st_dev != opened.device || info.st_ino != opened.inode ? 0
+             : opened.created && opened.length == 0 ? ::unlink(path_.c_str())
+                                                    : ::ftruncate(fd, opened.length);
+  const int error = errno;
+  if (fd >= 0) ::close(fd);
+  if (result == 0) return true;
+  lastError_ = std::strerror(error);
+  return false;
+}
 
 std::string InvalidFileNameReason(const std::string& folder, const std::string& name) {
   if (name.empty()) return "the file name is empty";

@@ -1,7 +1,10 @@
 #pragma once
 // Files named by a bare name in the application's folder, and the text
 // stream that writes them. A failed open or write is reported, never silent.
+#include <sys/types.h>
+
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "framework/Object.h"
@@ -31,6 +34,9 @@ class TextOutputStream : public Object {
   std::string error_;
 };
 
+// Only a regular file that the name itself stands for is ever opened: a
+// symbolic link, a FIFO, a device, a socket or a folder under the name is
+// refused, with LastError saying which, and opening never waits.
 class FolderItem : public Object {
  public:
   static const ClassInfo& StaticClass();
@@ -43,20 +49,31 @@ class FolderItem : public Object {
   std::shared_ptr<TextOutputStream> CreateTextFile();
   // The existing file, written at its end; nil on failure.
   std::shared_ptr<TextOutputStream> AppendToTextFile();
+  // The file written at its end, made first where there is none, in one
+  // step: a file that another writer makes at the same moment is appended
+  // to, never emptied. Nil on failure.
+  std::shared_ptr<TextOutputStream> AppendOrCreateTextFile();
   const std::string& LastError() const { return lastError_; }
 
-  // The size in bytes of a regular file; -1 when there is none.
-  int64_t Length() const;
-  // Cuts a regular file back to length bytes, or removes the file when
-  // length is -1: how a writer takes back a block it could not finish.
-  // Anything but a regular file is left as it is. False, with LastError,
-  // when that failed.
-  bool Restore(int64_t length);
+  // Takes back what was written since the last open, how a writer undoes a
+  // block it could not finish: the file is cut back to its length at the
+  // open, or removed when that open made it and it was empty. Only the very
+  // file that was opened is touched. False, with LastError, when the file
+  // could not be restored.
+  bool TakeBack();
 
  private:
-  std::shared_ptr<TextOutputStream> Open(int flags);
+  // What an open found, so that a take-back touches that file and no other.
+  struct Opened {
+    dev_t device;
+    ino_t inode;
+    off_t length;
+    bool created;
+  };
+  std::shared_ptr<TextOutputStream> Open(int flags, int& error);
   std::string path_;
   std::string lastError_;
+  std::optional<Opened> opened_;
 };
 
 // Why a bare name is not one valid file name in a folder: empty, holds "/"

@@ -1,5 +1,6 @@
 #include "framework/Runtime.h"
 
+#include <csignal>
 #include <cstring>
 #include <iostream>
 #include <typeinfo>
@@ -54,6 +55,10 @@ void FlushIdleWork() {
 }  // namespace
 
 void RuntimeInit(Backend* backend) {
+  // A write past the process's file-size limit must fail like any other, so
+  // that a save can take its block back and say why; left to its default,
+  // the signal it raises ends the program with half a block on disk.
+  std::signal(SIGXFSZ, SIG_IGN);
   RuntimeState& s = State();
   s.backend = backend;
   s.helper = &DefaultExceptionHelper;

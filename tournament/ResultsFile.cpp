@@ -60,20 +60,13 @@ std::optional<std::vector<std::string>> ResultsBlock(const fw::Listbox& table) {
 // block that could not be finished is taken back, so the file never holds
 // half a block for the next save to run on from.
 std::string WriteBlock(fw::FolderItem& file, const std::vector<std::string>& lines) {
-  const bool existed = file.Exists();
-  const int64_t before = existed ? file.Length() : -1;
-  std::shared_ptr<fw::TextOutputStream> stream =
-      existed ? file.AppendToTextFile() : file.CreateTextFile();
+  std::shared_ptr<fw::TextOutputStream> stream = file.AppendOrCreateTextFile();
   if (!stream) return file.LastError().empty() ? "the file could not be opened" : file.LastError();
-  std::string failure;
   for (const std::string& line : lines)
     if (!stream->Write(line + fw::EndOfLine())) break;
-  if (!stream->Close()) failure = stream->Error();
-  if (failure.empty()) return {};
-  // A new file goes again; an old one is cut back to what it held. A device
-  // standing under the name (a full disk's /dev/full) keeps nothing.
-  if (!existed) file.Restore(-1);
-  else if (before >= 0) file.Restore(before);
+  if (stream->Close()) return {};
+  std::string failure = stream->Error();
+  if (!file.TakeBack()) failure += ", and the file may now end with an incomplete block";
   return failure;
 }
 

@@ -1,9 +1,17 @@
 // The results file: its name, its bytes, and what a save that cannot be made
 // does (refuses or reports, writes nothing it should not, keeps Save_List
 // open); and the contact link.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <linux/fs.h>
+#include <poll.h>
+#include <sys/fanotify.h>
+#include <sys/ioctl.h>
 #include <sys/resource.h>
+#include <sys/socket.h>
+#include <sys/sysmacros.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 #include <csignal>
@@ -15,6 +23,7 @@
 #include <map>
 #include <sstream>
 #include <string>
+#include <thread>
 
 #include "mainwindow/Window1.h"
 #include "tests/support/Driver.h"
@@ -41,6 +50,7 @@ class ResultsFileTest : public testing_support::HeadlessTest {
     services.folder = folder.string();
   }
   void TearDown() override {
+    Unlimit();
     fs::permissions(folder, fs::perms::owner_all, fs::perm_options::add);
     fs::remove_all(base);
     HeadlessTest::TearDown();
@@ -77,7 +87,24 @@ class ResultsFileTest : public testing_support::HeadlessTest {
     return block + "==========\n";
   }
 
+  // Limits the size of files this process writes; Unlimit lifts it again.
+  void LimitFileSize(rlim_t bytes) {
+    if (!limited) {
+      ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &unlimited), 0);
+    }
+    limited = true;
+    struct rlimit limit = unlimited;
+    limit.rlim_cur = bytes;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limit), 0);
+  }
+  void Unlimit() {
+    if (limited) ::setrlimit(RLIMIT_FSIZE, &unlimited);
+    limited = false;
+  }
+
   fs::path base, folder;
+  struct rlimit unlimited {};
+  bool limited = false;
 };
 
 TEST_F(ResultsFileTest, SavesOfOneIdAndDayShareAFileAndANewDayStartsAnother) {
@@ -162,11 +189,43 @@ TEST_F(ResultsFileTest, ASaveThatCannotBeMadeSaysWhyAndLeavesSaveListOpen) {
        }},
       {"a folder of that name", "dir", "dir-12-7-26.txt", "is a directory",
        [](const fs::path& f, const std::string& name) { return fs::create_directory(f / name); }},
-      {"a full device", "full", "full-12-7-26.txt", "no space left on device",
+      // Only a regular file under that very name is written to.
+      {"a link out of the folder", "out", "out-12-7-26.txt", "symbolic link",
        [](const fs::path& f, const std::string& name) {
-         if (!fs::exists("/dev/full")) return false;
-         fs::create_symlink("/dev/full", f / name);
+         std::ofstream(f.parent_path() / "theirs.txt") << "theirs\n";
+         fs::create_symlink(f.parent_path() / "theirs.txt", f / name);
          return true;
+       }},
+      {"a dangling link", "gone", "gone-12-7-26.txt", "symbolic link",
+       [](const fs::path& f, const std::string& name) {
+         fs::create_symlink(f.parent_path() / "nowhere.txt", f / name);
+         return true;
+       }},
+      {"a link to /dev/null", "null", "null-12-7-26.txt", "symbolic link",
+       [](const fs::path& f, const std::string& name) {
+         fs::create_symlink("/dev/null", f / name);
+         return true;
+       }},
+      {"a device", "dev", "dev-12-7-26.txt", "device",
+       [](const fs::path& f, const std::string& name) {
+         return ::mknod((f / name).c_str(), S_IFCHR | 0666, ::makedev(1, 3)) == 0;
+       }},
+      {"a socket", "sock", "sock-12-7-26.txt", "socket",
+       [](const fs::path& f, const std::string& name) {
+         sockaddr_un address{};
+         address.sun_family = AF_UNIX;
+         const std::string path = (f / name).string();
+         if (path.size() >= sizeof(address.sun_path)) return false;
+         path.copy(address.sun_path, path.size());
+         const int s = ::socket(AF_UNIX, SOCK_STREAM, 0);
+         const bool bound = ::bind(s, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+         ::close(s);
+         return bound;
+       }},
+      // Without a reader, opening a FIFO to write would wait for good.
+      {"a FIFO", "fifo", "fifo-12-7-26.txt", "FIFO",
+       [](const fs::path& f, const std::string& name) {
+         return ::mkfifo((f / name).c_str(), 0644) == 0;
        }},
   };
   for (const FailedSave& fault : kFaults) {
@@ -203,38 +262,89 @@ TEST_F(ResultsFileTest, ASaveThatCannotBeMadeSaysWhyAndLeavesSaveListOpen) {
 TEST_F(ResultsFileTest, ABlockThatCannotBeFinishedIsTakenBack) {
   auto w = PlayedBracket("limit");
   const fs::path file = folder / "limit-12-7-26.txt";
-  struct rlimit before {};
-  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &before), 0);
-  auto previous = std::signal(SIGXFSZ, SIG_IGN);
-  auto limitTo = [&](rlim_t bytes) {
-    struct rlimit limit = before;
-    limit.rlim_cur = bytes;
-    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limit), 0);
-  };
-
-  limitTo(100);  // a new file
+  // The program's start-up keeps the limit's signal from ending it.
+  LimitFileSize(100);  // a new file
   w->PushButton11()->UserClick();
   EXPECT_FALSE(fs::exists(file));
   EXPECT_TRUE(w->PushButton11()->Enabled());
 
-  ::setrlimit(RLIMIT_FSIZE, &before);
+  Unlimit();
   w->PushButton11()->UserClick();
   const std::string first = Read(file);
   EXPECT_EQ(first, Block(*w));
 
   w->PushButton9()->UserClick();
   PlayBracket(*w);
-  limitTo(first.size() + 100);  // an existing file
+  LimitFileSize(first.size() + 100);  // an existing file
   w->PushButton11()->UserClick();
   EXPECT_EQ(Read(file), first);
   EXPECT_TRUE(w->PushButton11()->Enabled());
 
-  ::setrlimit(RLIMIT_FSIZE, &before);
-  std::signal(SIGXFSZ, previous);
+  Unlimit();
   w->PushButton11()->UserClick();
   EXPECT_EQ(Read(file), first + Block(*w));
   ASSERT_EQ(services.messages.size(), 2u);
   EXPECT_NE(services.messages[0].find("\"limit-12-7-26.txt\""), std::string::npos);
+}
+
+// Sets or clears the file system's append-only mark; false where the file
+// system or the user cannot.
+bool AppendOnly(const fs::path& path, bool on) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  int flags = 0;
+  bool done = fd >= 0 && ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+  flags = on ? flags | FS_APPEND_FL : flags & ~FS_APPEND_FL;
+  done = done && ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+  if (fd >= 0) ::close(fd);
+  return done;
+}
+
+// When the block cannot be taken back either (an append-only file cannot be
+// cut, an append-only folder keeps its new file), the user is told that the
+// file may now end with an incomplete block.
+TEST_F(ResultsFileTest, ATakeBackThatFailsIsReported) {
+  auto w = PlayedBracket("kept");
+  const fs::path file = folder / "kept-12-7-26.txt";
+  std::ofstream(file) << "theirs\n";
+  for (const fs::path& appendOnly : {file, folder}) {
+    if (appendOnly == folder) fs::remove(file);
+    if (!AppendOnly(appendOnly, true)) GTEST_SKIP() << "no append-only files here";
+    LimitFileSize(100);
+    w->PushButton11()->UserClick();
+    Unlimit();
+    AppendOnly(appendOnly, false);
+    ASSERT_FALSE(services.messages.empty());
+    EXPECT_NE(services.messages.back().find(
+                  "file too large, and the file may now end with an incomplete block."),
+              std::string::npos)
+        << services.messages.back();
+    EXPECT_TRUE(w->PushButton11()->Enabled());
+  }
+}
+
+// Another copy of the program that makes the same file at the moment this
+// save does: the file system holds this save's open until the other has
+// written its block, and neither block is lost.
+TEST_F(ResultsFileTest, ABlockWrittenAtTheSameMomentIsKept) {
+  auto w = PlayedBracket("both");
+  const int watch = ::fanotify_init(FAN_CLASS_CONTENT | FAN_CLOEXEC, O_RDWR);
+  if (watch < 0 || ::fanotify_mark(watch, FAN_MARK_ADD, FAN_OPEN_PERM | FAN_EVENT_ON_CHILD,
+                                   AT_FDCWD, folder.c_str()) != 0)
+    GTEST_SKIP() << "no file access watch here";
+  std::thread other([watch] {
+    pollfd ready{watch, POLLIN, 0};
+    fanotify_event_metadata event{};
+    if (::poll(&ready, 1, 10000) != 1 || ::read(watch, &event, sizeof event) <= 0) return;
+    const std::string theirs = "theirs\n";
+    EXPECT_EQ(::write(event.fd, theirs.data(), theirs.size()), ssize_t(theirs.size()));
+    fanotify_response allow{event.fd, FAN_ALLOW};
+    EXPECT_EQ(::write(watch, &allow, sizeof allow), ssize_t(sizeof allow));
+    ::close(event.fd);
+  });
+  w->PushButton11()->UserClick();
+  other.join();
+  ::close(watch);
+  EXPECT_EQ(Read(folder / "both-12-7-26.txt"), "theirs\n" + Block(*w));
 }
 
 TEST_F(ResultsFileTest, ATableWithoutAWholeBracketIsNotWritten) {
