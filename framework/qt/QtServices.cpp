@@ -20,6 +20,9 @@ namespace fw::qt {
 void QtServices::ShowMessage(const std::string& text) {
   QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(),
                   QString::fromStdString(text), QMessageBox::Ok, QApplication::activeWindow());
+  // Messages carry what the user typed and what failed; left to guess, Qt
+  // would take a text that looks like markup for rich text.
+  box.setTextFormat(Qt::PlainText);
   box.setWindowModality(Qt::ApplicationModal);
   box.exec();
 }
