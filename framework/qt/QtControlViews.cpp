@@ -269,11 +269,19 @@ class LabelView : public View<Label, QLabel> {
   }
 };
 
-template <class W>
-void PaintTextColours(W* widget, const TextEdit& model) {
+void PaintTextColours(QWidget* widget, const TextEdit& model, bool hideSelection) {
   QPalette palette = widget->palette();
-  palette.setColor(QPalette::Text, ToQColor(model.TextColor()));
-  palette.setColor(QPalette::Base, ToQColor(model.BackColor()));
+  const QColor text = ToQColor(model.TextColor()), base = ToQColor(model.BackColor());
+  palette.setColor(QPalette::Text, text);
+  palette.setColor(QPalette::Base, base);
+  // A hidden selection is drawn in the text's own colours whenever the
+  // inactive colours apply: in an inactive window, or without the focus.
+  const QPalette normal = QApplication::palette(widget);
+  palette.setColor(QPalette::Inactive, QPalette::Highlight,
+                   hideSelection ? base : normal.color(QPalette::Inactive, QPalette::Highlight));
+  palette.setColor(QPalette::Inactive, QPalette::HighlightedText,
+                   hideSelection ? text
+                                 : normal.color(QPalette::Inactive, QPalette::HighlightedText));
   widget->setPalette(palette);
 }
 
@@ -292,7 +300,8 @@ class TextFieldView : public View<TextField, QLineEdit> {
       QString text = QString::fromStdString(Model().Text());
       if (widget->text() != text) widget->setText(text);
     }
-    if (Is(aspect, {Aspect::Colors})) PaintTextColours(widget, Model());
+    // A text field has no HideSelection: its selection always shows.
+    if (Is(aspect, {Aspect::Colors})) PaintTextColours(widget, Model(), false);
     if (Is(aspect, {Aspect::Options})) {
       widget->setFrame(Model().Border());
       widget->setEchoMode(Model().Password() ? QLineEdit::Password : QLineEdit::Normal);
@@ -318,7 +327,8 @@ class TextAreaView : public View<TextArea, QPlainTextEdit> {
       QString text = ToDisplayText(Model().Text());
       if (widget->toPlainText() != text) widget->setPlainText(text);
     }
-    if (Is(aspect, {Aspect::Colors})) PaintTextColours(widget, Model());
+    if (Is(aspect, {Aspect::Colors, Aspect::Options}))
+      PaintTextColours(widget, Model(), Model().HideSelection());
     if (Is(aspect, {Aspect::Options})) {
       widget->setFrameShape(Model().Border() ? QFrame::StyledPanel : QFrame::NoFrame);
       widget->setReadOnly(Model().ReadOnly());

@@ -3,7 +3,12 @@
 // modifiers, the locale's short date and the executable's folder.
 #include "framework/Services.h"
 
+class QLocale;
+
 namespace fw::qt {
+
+// The locale's short date as digits and separators, for use in a file name.
+std::string NumericShortDate(const QLocale& locale, const DateTime& date);
 
 class QtServices : public BasicServices {
  public:

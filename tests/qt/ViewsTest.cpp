@@ -1,10 +1,12 @@
 // The Qt views: what the user does on a real widget reaches the control
 // through the same setter as code, and mirroring state raises nothing.
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 
@@ -32,6 +34,7 @@ class ViewWindow : public fw::Window {
   std::shared_ptr<fw::PushButton> button = std::make_shared<fw::PushButton>();
   std::shared_ptr<fw::Label> label = std::make_shared<fw::Label>();
   std::shared_ptr<fw::TextField> field = std::make_shared<fw::TextField>();
+  std::shared_ptr<fw::TextArea> area = std::make_shared<fw::TextArea>();
   std::shared_ptr<fw::RoundRectangle> frame = std::make_shared<fw::RoundRectangle>();
   std::shared_ptr<fw::Timer> timer = std::make_shared<fw::Timer>();
 
@@ -50,6 +53,7 @@ class ViewWindow : public fw::Window {
     Add(button, "Button", 110, 110, 80, 20, "Frame");
     Add(label, "Label", 10, 70, 80, 20);
     Add(field, "Field", 10, 250, 80, 22);
+    Add(area, "Area", 10, 100, 80, 60);
     AddControl(timer, "Timer");
     popup->Bind(fw::PopupMenu::kChange,
                 fw::MethodDelegate(*this, &ViewWindow::OnChange, "( PopupMenu )"));
@@ -144,6 +148,22 @@ TEST_F(QtTest, ViewsMirrorStateAndPlaceFramedControlsInWindowCoordinates) {
   EXPECT_TRUE(line->font().bold());
   window->field->SetBackColor(fw::Color{255, 152, 51});
   EXPECT_EQ(line->palette().color(QPalette::Base), QColor(255, 152, 51));
+}
+
+TEST_F(QtTest, HideSelectionShowsNoHighlightWhileTheWindowIsInactive) {
+  auto window = fw::Window::Create<ViewWindow>();
+  auto* area = WidgetFor<QPlainTextEdit>(*window->area);
+  const QPalette normal = QApplication::palette(area);
+  ASSERT_TRUE(window->area->HideSelection());
+  window->area->SetBackColor(fw::Color{255, 152, 51});
+  window->area->SetTextColor(fw::Color{0, 0, 128});
+  EXPECT_EQ(area->palette().color(QPalette::Inactive, QPalette::Highlight), QColor(255, 152, 51));
+  EXPECT_EQ(area->palette().color(QPalette::Inactive, QPalette::HighlightedText), QColor(0, 0, 128));
+  EXPECT_EQ(area->palette().color(QPalette::Active, QPalette::Highlight),
+            normal.color(QPalette::Active, QPalette::Highlight));
+  window->area->SetHideSelection(false);
+  EXPECT_EQ(area->palette().color(QPalette::Inactive, QPalette::Highlight),
+            normal.color(QPalette::Inactive, QPalette::Highlight));
 }
 
 TEST_F(QtTest, TimerActionComesFromTheEventLoopAfterItsPeriod) {
