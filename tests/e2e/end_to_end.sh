@@ -28,7 +28,8 @@ trap cleanup EXIT
 export DISPLAY="$display"
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 
-(cd "$work" && exec ./quandrel) >"$log" 2>&1 &
+# On the X server above, whatever platform the caller's environment names.
+(cd "$work" && exec env QT_QPA_PLATFORM=xcb ./quandrel) >"$log" 2>&1 &
 app=$!
 window=""
 for _ in $(seq 100); do
@@ -102,6 +103,8 @@ shopt -s nullglob
 files=("$work"/e2euser-*.txt)
 [ ${#files[@]} -eq 1 ] || { echo "expected one results file, found: ${files[*]:-none}"; ls -la "$work"; exit 1; }
 file="${files[0]}"
+# The date in the name is numeric in every locale: no month names, no blanks.
+[[ "${file##*/}" =~ ^e2euser-[0-9][0-9.-]*[0-9]\.txt$ ]] || { echo "the file is named '${file##*/}'"; exit 1; }
 lines=$(wc -l <"$file")
 [ "$lines" -eq 10 ] || { echo "the results file has $lines lines"; cat "$file"; exit 1; }
 head -n 1 "$file" | grep -qxF "$(printf 'TEAM (BCS#)_Strength\t|| Number of Wins')" ||
