@@ -10,12 +10,14 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPalette>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTreeWidget>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "framework/Buttons.h"
 #include "framework/ComboBox.h"
@@ -167,6 +169,26 @@ class View : public QtControlViewBase {
   W* widget;
 };
 
+// Gives the widget a control's colours. A palette set on a widget is palette
+// data of its own, new on every set, and passed on to its children; the style
+// keeps what it has drawn (a scroll bar's groove and handle) in the
+// application's pixmap cache under the identity of that data. A widget of
+// every new window with a palette of its own would thus add entries that no
+// later window can use, until the cache is full. So a widget whose colours
+// are those it inherits in its enabled states keeps the inherited palette.
+void MirrorColours(QWidget* widget,
+                   std::initializer_list<std::pair<QPalette::ColorRole, QColor>> colours) {
+  if (widget->testAttribute(Qt::WA_SetPalette)) widget->setPalette(QPalette());
+  QPalette palette = widget->palette();
+  bool inherited = std::all_of(colours.begin(), colours.end(), [&](const auto& colour) {
+    return palette.color(QPalette::Active, colour.first) == colour.second &&
+           palette.color(QPalette::Inactive, colour.first) == colour.second;
+  });
+  if (inherited) return;
+  for (const auto& [role, colour] : colours) palette.setColor(role, colour);
+  widget->setPalette(palette);
+}
+
 bool Is(Aspect aspect, std::initializer_list<Aspect> which) {
   if (aspect == Aspect::All) return true;
   for (Aspect a : which)
@@ -258,11 +280,8 @@ class LabelView : public View<Label, QLabel> {
                                                             : Qt::AlignLeft;
       widget->setAlignment(horizontal | (Model().MultiLine() ? Qt::AlignTop : Qt::AlignVCenter));
     }
-    if (Is(aspect, {Aspect::Colors})) {
-      QPalette palette = widget->palette();
-      palette.setColor(QPalette::WindowText, ToQColor(Model().TextColor()));
-      widget->setPalette(palette);
-    }
+    if (Is(aspect, {Aspect::Colors}))
+      MirrorColours(widget, {{QPalette::WindowText, ToQColor(Model().TextColor())}});
     if (Is(aspect, {Aspect::Options}))
       widget->setTextInteractionFlags(Model().Selectable() ? Qt::TextSelectableByMouse
                                                            : Qt::NoTextInteraction);
@@ -271,10 +290,8 @@ class LabelView : public View<Label, QLabel> {
 
 template <class W>
 void PaintTextColours(W* widget, const TextEdit& model) {
-  QPalette palette = widget->palette();
-  palette.setColor(QPalette::Text, ToQColor(model.TextColor()));
-  palette.setColor(QPalette::Base, ToQColor(model.BackColor()));
-  widget->setPalette(palette);
+  MirrorColours(widget, {{QPalette::Text, ToQColor(model.TextColor())},
+                         {QPalette::Base, ToQColor(model.BackColor())}});
 }
 
 class TextFieldView : public View<TextField, QLineEdit> {
