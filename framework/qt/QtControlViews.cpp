@@ -10,12 +10,16 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPalette>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTreeWidget>
 #include <algorithm>
 #include <cmath>
+#include <optional>
+#include <utility>
 
 #include "framework/Buttons.h"
 #include "framework/ComboBox.h"
@@ -167,6 +171,26 @@ class View : public QtControlViewBase {
   W* widget;
 };
 
+// Gives the widget a control's colours. A palette set on a widget is palette
+// data of its own, new on every set, and passed on to its children; the style
+// keeps what it has drawn (a scroll bar's groove and handle) in the
+// application's pixmap cache under the identity of that data. A widget of
+// every new window with a palette of its own would thus add entries that no
+// later window can use, until the cache is full. So a widget whose colours
+// are those it inherits in its enabled states keeps the inherited palette.
+void MirrorColours(QWidget* widget,
+                   std::initializer_list<std::pair<QPalette::ColorRole, QColor>> colours) {
+  if (widget->testAttribute(Qt::WA_SetPalette)) widget->setPalette(QPalette());
+  QPalette palette = widget->palette();
+  bool inherited = std::all_of(colours.begin(), colours.end(), [&](const auto& colour) {
+    return palette.color(QPalette::Active, colour.first) == colour.second &&
+           palette.color(QPalette::Inactive, colour.first) == colour.second;
+  });
+  if (inherited) return;
+  for (const auto& [role, colour] : colours) palette.setColor(role, colour);
+  widget->setPalette(palette);
+}
+
 bool Is(Aspect aspect, std::initializer_list<Aspect> which) {
   if (aspect == Aspect::All) return true;
   for (Aspect a : which)
@@ -258,31 +282,18 @@ class LabelView : public View<Label, QLabel> {
                                                             : Qt::AlignLeft;
       widget->setAlignment(horizontal | (Model().MultiLine() ? Qt::AlignTop : Qt::AlignVCenter));
     }
-    if (Is(aspect, {Aspect::Colors})) {
-      QPalette palette = widget->palette();
-      palette.setColor(QPalette::WindowText, ToQColor(Model().TextColor()));
-      widget->setPalette(palette);
-    }
+    if (Is(aspect, {Aspect::Colors}))
+      MirrorColours(widget, {{QPalette::WindowText, ToQColor(Model().TextColor())}});
     if (Is(aspect, {Aspect::Options}))
       widget->setTextInteractionFlags(Model().Selectable() ? Qt::TextSelectableByMouse
                                                            : Qt::NoTextInteraction);
   }
 };
 
-void PaintTextColours(QWidget* widget, const TextEdit& model, bool hideSelection) {
-  QPalette palette = widget->palette();
-  const QColor text = ToQColor(model.TextColor()), base = ToQColor(model.BackColor());
-  palette.setColor(QPalette::Text, text);
-  palette.setColor(QPalette::Base, base);
-  // A hidden selection is drawn in the text's own colours whenever the
-  // inactive colours apply: in an inactive window, or without the focus.
-  const QPalette normal = QApplication::palette(widget);
-  palette.setColor(QPalette::Inactive, QPalette::Highlight,
-                   hideSelection ? base : normal.color(QPalette::Inactive, QPalette::Highlight));
-  palette.setColor(QPalette::Inactive, QPalette::HighlightedText,
-                   hideSelection ? text
-                                 : normal.color(QPalette::Inactive, QPalette::HighlightedText));
-  widget->setPalette(palette);
+template <class W>
+void PaintTextColours(W* widget, const TextEdit& model) {
+  MirrorColours(widget, {{QPalette::Text, ToQColor(model.TextColor())},
+                         {QPalette::Base, ToQColor(model.BackColor())}});
 }
 
 class TextFieldView : public View<TextField, QLineEdit> {
@@ -300,8 +311,7 @@ class TextFieldView : public View<TextField, QLineEdit> {
       QString text = QString::fromStdString(Model().Text());
       if (widget->text() != text) widget->setText(text);
     }
-    // A text field has no HideSelection: its selection always shows.
-    if (Is(aspect, {Aspect::Colors})) PaintTextColours(widget, Model(), false);
+    if (Is(aspect, {Aspect::Colors})) PaintTextColours(widget, Model());
     if (Is(aspect, {Aspect::Options})) {
       widget->setFrame(Model().Border());
       widget->setEchoMode(Model().Password() ? QLineEdit::Password : QLineEdit::Normal);
@@ -318,17 +328,38 @@ class TextAreaView : public View<TextArea, QPlainTextEdit> {
     connect(widget, &QPlainTextEdit::textChanged, this, [this] {
       if (Subject()) Model().UserEdited(FromDisplayText(widget->toPlainText()));
     });
+    widget->installEventFilter(this);
   }
 
  protected:
+  // HideSelection: while the text area is without the focus (its window is
+  // inactive, or another control has the focus) its selection is put away,
+  // and it comes back with the focus; opening a menu keeps it, for the Edit
+  // items. Inactive highlight colours would do the same, but only through a
+  // palette of the text area's own, whose scroll bars would then fill the
+  // pixmap cache window after window (see MirrorColours).
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    const bool out = event->type() == QEvent::FocusOut, in = event->type() == QEvent::FocusIn;
+    if ((out || in) && static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
+      if (out && Subject() && Model().HideSelection() && widget->textCursor().hasSelection()) {
+        hidden_ = widget->textCursor();
+        QTextCursor bare = *hidden_;
+        bare.clearSelection();
+        ShowCursor(bare);
+      } else if (in && hidden_) {
+        ShowCursor(*std::exchange(hidden_, std::nullopt));
+      }
+    }
+    return View::eventFilter(watched, event);
+  }
+
   void UpdateOwn(Aspect aspect) override {
     QSignalBlocker block(widget);
     if (Is(aspect, {Aspect::Text})) {
       QString text = ToDisplayText(Model().Text());
       if (widget->toPlainText() != text) widget->setPlainText(text);
     }
-    if (Is(aspect, {Aspect::Colors, Aspect::Options}))
-      PaintTextColours(widget, Model(), Model().HideSelection());
+    if (Is(aspect, {Aspect::Colors})) PaintTextColours(widget, Model());
     if (Is(aspect, {Aspect::Options})) {
       widget->setFrameShape(Model().Border() ? QFrame::StyledPanel : QFrame::NoFrame);
       widget->setReadOnly(Model().ReadOnly());
@@ -341,6 +372,19 @@ class TextAreaView : public View<TextArea, QPlainTextEdit> {
                                                             : QPlainTextEdit::WidgetWidth);
     }
   }
+
+ private:
+  // Puts the cursor back without scrolling the text the user is looking at.
+  void ShowCursor(const QTextCursor& cursor) {
+    QSignalBlocker block(widget);
+    const int across = widget->horizontalScrollBar()->value();
+    const int down = widget->verticalScrollBar()->value();
+    widget->setTextCursor(cursor);
+    widget->horizontalScrollBar()->setValue(across);
+    widget->verticalScrollBar()->setValue(down);
+  }
+
+  std::optional<QTextCursor> hidden_;
 };
 
 class CheckBoxView : public View<CheckBox, QCheckBox> {

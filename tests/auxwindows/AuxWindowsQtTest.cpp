@@ -1,5 +1,7 @@
 // The About box and the Instructions window on real widgets, opened from the
 // main window's menu bar as the user opens them.
+#include <malloc.h>
+
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
@@ -9,6 +11,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTextBlock>
+#include <iostream>
 
 #include "auxwindows/Window2.h"
 #include "auxwindows/Window3.h"
@@ -16,6 +19,15 @@
 #include "framework/qt/QtWindowView.h"
 #include "mainwindow/Window1.h"
 #include "tests/support/QtFixture.h"
+
+#if defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define AUXWINDOWS_UNDER_ASAN 1
+#endif
+#endif
+#if defined(__SANITIZE_ADDRESS__)
+#define AUXWINDOWS_UNDER_ASAN 1
+#endif
 
 namespace {
 
@@ -137,6 +149,38 @@ TEST_F(AuxWindowsQt, ClickOnOkClosesEitherWindow) {
   EXPECT_TRUE(box->IsClosed());
   EXPECT_TRUE(window->IsClosed());
   EXPECT_FALSE(main->IsClosed());
+}
+
+// Heap bytes in use added by one cycle of choosing the window from the menu,
+// letting it draw, and closing it once what it left to delete is gone.
+template <class W>
+double HeapGrowthPerCycle(Window1& main, const char* item) {
+  constexpr int kWarmUp = 50, kCycles = 1000;
+  auto cycle = [&] {
+    auto window = ChooseFromMenu<W>(main, item);
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(TopLevelOf(*window)));
+    window->Close();
+    window.reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+  };
+  for (int i = 0; i < kWarmUp; ++i) cycle();
+  const auto before = static_cast<double>(mallinfo2().uordblks);
+  for (int i = 0; i < kCycles; ++i) cycle();
+  return (static_cast<double>(mallinfo2().uordblks) - before) / kCycles;
+}
+
+// A window opened and closed again and again, as a user does with these two,
+// leaves behind nothing that grows with the count.
+TEST_F(AuxWindowsQt, OpeningAndClosingAgainKeepsTheHeapFlat) {
+  const double about = HeapGrowthPerCycle<Window2>(*main, "FileAboutQuandrel2012");
+  const double instructions = HeapGrowthPerCycle<Window3>(*main, "instructionsinstructions");
+  std::cout << "[ heap     ] bytes a cycle: About box " << about << ", Instructions window "
+            << instructions << "\n";
+#ifndef AUXWINDOWS_UNDER_ASAN  // the sanitizer's allocator is not the one mallinfo2 counts
+  EXPECT_LT(about, 1024);
+  EXPECT_LT(instructions, 1024);
+#endif
 }
 
 }  // namespace

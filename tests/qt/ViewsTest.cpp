@@ -150,20 +150,25 @@ TEST_F(QtTest, ViewsMirrorStateAndPlaceFramedControlsInWindowCoordinates) {
   EXPECT_EQ(line->palette().color(QPalette::Base), QColor(255, 152, 51));
 }
 
-TEST_F(QtTest, HideSelectionShowsNoHighlightWhileTheWindowIsInactive) {
+// A text area with HideSelection shows no selection while another window is
+// active, and shows it again when its own window is; without it, the
+// selection stays on show.
+TEST_F(QtTest, HideSelectionPutsTheSelectionAwayWhileTheWindowIsInactive) {
   auto window = fw::Window::Create<ViewWindow>();
+  window->area->SetText("Pick eight teams");
   auto* area = WidgetFor<QPlainTextEdit>(*window->area);
-  const QPalette normal = QApplication::palette(area);
-  ASSERT_TRUE(window->area->HideSelection());
-  window->area->SetBackColor(fw::Color{255, 152, 51});
-  window->area->SetTextColor(fw::Color{0, 0, 128});
-  EXPECT_EQ(area->palette().color(QPalette::Inactive, QPalette::Highlight), QColor(255, 152, 51));
-  EXPECT_EQ(area->palette().color(QPalette::Inactive, QPalette::HighlightedText), QColor(0, 0, 128));
-  EXPECT_EQ(area->palette().color(QPalette::Active, QPalette::Highlight),
-            normal.color(QPalette::Active, QPalette::Highlight));
-  window->area->SetHideSelection(false);
-  EXPECT_EQ(area->palette().color(QPalette::Inactive, QPalette::Highlight),
-            normal.color(QPalette::Inactive, QPalette::Highlight));
+  auto focus = [&](QEvent::Type type) {
+    QFocusEvent event(type, Qt::ActiveWindowFocusReason);
+    QApplication::sendEvent(area, &event);
+  };
+  for (bool hide : {true, false}) {
+    window->area->SetHideSelection(hide);
+    area->selectAll();
+    focus(QEvent::FocusOut);
+    EXPECT_EQ(area->textCursor().hasSelection(), !hide);
+    focus(QEvent::FocusIn);
+    EXPECT_EQ(area->textCursor().selectedText(), "Pick eight teams");
+  }
 }
 
 TEST_F(QtTest, TimerActionComesFromTheEventLoopAfterItsPeriod) {
