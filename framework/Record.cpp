@@ -188,7 +188,15 @@ void SetProperties(Object& target, std::string_view record) {
       throw RecordException("design record key \"" + entry.key + "\" holds a " +
                             TypeName(TypeOf(entry.value)) + " but " + property->name +
                             " is a " + TypeName(property->type));
-    property->set(target, entry.value);
+    try {
+      property->set(target, entry.value);
+    } catch (const RuntimeException& e) {
+      // The setter's refusal speaks of the value alone; the record's error
+      // must also say which entry holds it.
+      throw RecordException("design record key \"" + entry.key + "\" holds a value " +
+                            target.Class().Name() + "." + property->name + " refuses: " +
+                            e.what());
+    }
   }
 }
 

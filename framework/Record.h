@@ -44,8 +44,9 @@ std::vector<RecordEntry> DecodeRecord(std::string_view bytes);
 
 // Applies a record to a window or a control: each key is matched to a
 // property of the target's class or its bases without regard to case, and
-// set in record order. An unknown key or a value of the wrong type stops the
-// apply with a RecordException that names the key.
+// set in record order. An unknown key, a value of the wrong type or one the
+// property's setter refuses stops the apply with a RecordException that names
+// the key.
 void SetProperties(Object& target, std::string_view record);
 
 }  // namespace fw

@@ -430,6 +430,34 @@ TEST(RecordApplying, WrongTypeAndForeignKeysStopTheApplyNamingTheKey) {
   }
 }
 
+TEST(RecordApplying, ValuesASetterRefusesStopTheApplyNamingTheKey) {
+  fw::CheckBox box;
+  fw::PopupMenu popup;
+  popup.AddRow("Round 1");
+  struct Row {
+    fw::Object& target;
+    std::string bytes;
+    const char* key;
+    const char* reason;  // from the setter's own refusal
+  };
+  const Row rows[] = {
+      {box, RecordBuilder().Int32("State", 1718886400).Bytes(), "State", "1718886400"},
+      {popup, RecordBuilder().Int32("ListIndex", 5).Bytes(), "ListIndex", "no row 5"},
+  };
+  for (const Row& row : rows) {
+    try {
+      fw::SetProperties(row.target, row.bytes);
+      ADD_FAILURE() << row.key << " was applied";
+    } catch (const RecordException& e) {
+      const std::string message = e.what();
+      EXPECT_NE(message.find("\"" + std::string(row.key) + "\""), std::string::npos) << message;
+      EXPECT_NE(message.find(row.reason), std::string::npos) << message;
+    }
+  }
+  EXPECT_EQ(box.State(), 0);
+  EXPECT_EQ(popup.ListIndex(), -1);
+}
+
 TEST(RecordBuilding, RoundTripsEveryValueType) {
   const std::vector<fw::RecordEntry> entries = {
       {"Name", std::string("PushButton1")},
