@@ -96,52 +96,47 @@ constexpr int kOpenFlags = O_WRONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK;
 
 }  // namespace
 
-std::shared_ptr<TextOutputStream> FolderItem::Open(int flags, int& error) {
+std::shared_ptr<TextOutputStream> FolderItem::Open(int flags, int* error) {
   opened_.reset();
   int fd = ::open(path_.c_str(), flags | kOpenFlags, 0644);
   struct stat info {};
   if (fd < 0) {
-    error = errno;
+    const int reason = errno;
+    if (error) *error = reason;
     // A link, a FIFO without a reader, a socket and a folder fail at once:
     // say what stands there rather than the system's bare reason.
     if (::lstat(path_.c_str(), &info) == 0 && !S_ISREG(info.st_mode))
       lastError_ = NotARegularFile(info.st_mode);
     else
-      lastError_ = std::strerror(error);
+      lastError_ = std::strerror(reason);
     return nullptr;
   }
   if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-    error = EINVAL;
+    if (error) *error = EINVAL;
     lastError_ = NotARegularFile(info.st_mode);
     ::close(fd);
     return nullptr;
   }
   // A regular file never waits; the stream's writes are the ordinary kind.
   ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
-  error = 0;
+  if (error) *error = 0;
   lastError_.clear();
   opened_ = Opened{info.st_dev, info.st_ino, info.st_size, (flags & O_EXCL) != 0};
   return std::make_shared<TextOutputStream>(fd, path_);
 }
 
-std::shared_ptr<TextOutputStream> FolderItem::CreateTextFile() {
-  int error = 0;
-  return Open(O_CREAT | O_TRUNC, error);
-}
+std::shared_ptr<TextOutputStream> FolderItem::CreateTextFile() { return Open(O_CREAT | O_TRUNC); }
 
-std::shared_ptr<TextOutputStream> FolderItem::AppendToTextFile() {
-  int error = 0;
-  return Open(O_APPEND, error);
-}
+std::shared_ptr<TextOutputStream> FolderItem::AppendToTextFile() { return Open(O_APPEND); }
 
 std::shared_ptr<TextOutputStream> FolderItem::AppendOrCreateTextFile() {
   // Another writer may make or remove the file between the two tries; a few
   // rounds settle it.
   for (int round = 0; round < 3; ++round) {
     int error = 0;
-    if (auto stream = Open(O_APPEND, error)) return stream;
+    if (auto stream = Open(O_APPEND, &error)) return stream;
     if (error != ENOENT) return nullptr;
-    if (auto stream = Open(O_CREAT | O_EXCL | O_APPEND, error)) return stream;
+    if (auto stream = Open(O_CREAT | O_EXCL | O_APPEND, &error)) return stream;
     if (error != EEXIST) return nullptr;
   }
   return nullptr;

@@ -70,7 +70,9 @@ class FolderItem : public Object {
     off_t length;
     bool created;
   };
-  std::shared_ptr<TextOutputStream> Open(int flags, int& error);
+  // Opens with the flags given; error, where asked for, is the system's
+  // reason (EINVAL for what is not a regular file).
+  std::shared_ptr<TextOutputStream> Open(int flags, int* error = nullptr);
   std::string path_;
   std::string lastError_;
   std::optional<Opened> opened_;
