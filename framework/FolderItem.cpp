@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "framework/Services.h"
+#include "framework/SystemReason.h"
 
 namespace fw {
 
@@ -45,7 +46,7 @@ bool TextOutputStream::Write(const std::string& text) {
     ssize_t n = ::write(fd_, text.data() + done, text.size() - done);
     if (n < 0) {
       if (errno == EINTR) continue;
-      error_ = std::strerror(errno);
+      error_ = SystemReason(errno);
       return false;
     }
     done += static_cast<size_t>(n);
@@ -61,11 +62,11 @@ bool TextOutputStream::Close() {
   // so closing cleanly must not report success.
   bool ok = error_.empty();
   if (::fsync(fd_) != 0 && errno != EINVAL && errno != EROFS) {
-    if (ok) error_ = std::strerror(errno);
+    if (ok) error_ = SystemReason(errno);
     ok = false;
   }
   if (::close(fd_) != 0 && ok) {
-    error_ = std::strerror(errno);
+    error_ = SystemReason(errno);
     ok = false;
   }
   fd_ = -1;
@@ -108,7 +109,7 @@ std::shared_ptr<TextOutputStream> FolderItem::Open(int flags, int* error) {
     if (::lstat(path_.c_str(), &info) == 0 && !S_ISREG(info.st_mode))
       lastError_ = NotARegularFile(info.st_mode);
     else
-      lastError_ = std::strerror(reason);
+      lastError_ = SystemReason(reason);
     return nullptr;
   }
   if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
@@ -157,7 +158,7 @@ bool FolderItem::TakeBack() {
   const int error = errno;
   if (fd >= 0) ::close(fd);
   if (result == 0) return true;
-  lastError_ = std::strerror(error);
+  lastError_ = SystemReason(error);
   return false;
 }
 
