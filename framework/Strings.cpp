@@ -1,9 +1,11 @@
 #include "framework/Strings.h"
 
+#include <locale.h>
+#include <stdlib.h>
+
 #include <cctype>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 
 namespace fw {
 
@@ -127,7 +129,10 @@ double Val(std::string_view text) {
     }
     if (expDigits) number += exponent;
   }
-  return std::strtod(number.c_str(), nullptr);
+  // The user's locale may want a decimal comma; these texts always have a
+  // point.
+  static const locale_t kPlainNumbers = newlocale(LC_NUMERIC_MASK, "C", nullptr);
+  return strtod_l(number.c_str(), nullptr, kPlainNumbers);
 }
 
 std::string Str(int32_t value) { return std::to_string(value); }
@@ -135,13 +140,14 @@ std::string Str(int32_t value) { return std::to_string(value); }
 std::string Str(double value) {
   if (std::isnan(value)) return "NaN";
   if (std::isinf(value)) return value > 0 ? "INF" : "-INF";
+  // Written with a decimal point whatever the user's locale.
   char buffer[64];
-  if (value == std::trunc(value) && std::fabs(value) < 1e15) {
-    std::snprintf(buffer, sizeof buffer, "%.0f", value);
-  } else {
-    std::snprintf(buffer, sizeof buffer, "%.15g", value);
-  }
-  std::string out = buffer;
+  const bool whole = value == std::trunc(value) && std::fabs(value) < 1e15;
+  const auto written = whole ? std::to_chars(buffer, buffer + sizeof buffer, value,
+                                             std::chars_format::fixed, 0)
+                             : std::to_chars(buffer, buffer + sizeof buffer, value,
+                                             std::chars_format::general, 15);
+  std::string out(buffer, written.ptr);
   return out == "-0" ? "0" : out;
 }
 

@@ -14,6 +14,7 @@
 #include "mainwindow/Window1.h"
 #include "tests/support/Driver.h"
 #include "tests/support/HeadlessFixture.h"
+#include "tests/support/Locales.h"
 #include "tournament/GameProcedure.h"
 
 namespace {
@@ -427,6 +428,22 @@ TEST_F(GamesTest, ATableFilledByTheFinalNamesTheLastSlotsTeam) {
   ASSERT_EQ(w->Listbox1()->ListCount(), 8);
   EXPECT_EQ(w->Listbox1()->Cell(7, 0), w->PopupMenu24()->List(1));
   EXPECT_EQ(Wins(*w->Listbox1()), 1.0);
+}
+
+// Most of Europe writes a decimal comma; the ratings, strengths and wins are
+// written with a point all the same, and read back as such.
+TEST_F(GamesTest, UnderADecimalCommaLocaleTheBracketPlaysAsAnywhere) {
+  testing_support::ScopedLocale german("de_DE.UTF-8");
+  ASSERT_TRUE(german.InPlace());
+  auto w = testing_support::SetUpBracket();
+  const std::vector<std::string> suggested = {"10", "9", "9", "9", "8", "8", "8", "8"};
+  for (size_t i = 0; i < kEntries.size(); ++i)
+    EXPECT_EQ(SlotTexts(*w)[i], kEntries[i] + "_" + suggested[i]);
+  testing_support::PlayBracket(*w);
+  EXPECT_EQ(Wins(*w->Listbox1()), 1.0);
+  EXPECT_TRUE(w->PushButton11()->Enabled());
+  EXPECT_EQ(fw::Str(0.5), "0.5");
+  EXPECT_EQ(fw::Val("2.5e1"), 25.0);
 }
 
 }  // namespace
