@@ -10,8 +10,6 @@
 #include <QStandardPaths>
 #include <QUrl>
 #include <algorithm>
-#include <clocale>
-#include <ctime>
 
 #include "framework/Runtime.h"
 
@@ -57,38 +55,20 @@ bool QtServices::ShiftKeyDown() {
   return QGuiApplication::queryKeyboardModifiers().testFlag(Qt::ShiftModifier);
 }
 
-namespace {
-
-// The C library's short date (%x) of the locale, which is numeric in every
-// locale, C included. Where the machine lacks that locale, the process's
-// own stands in: the one Qt put in place from the environment at start-up.
-QString CLibraryShortDate(const QLocale& locale, const DateTime& date) {
-  std::tm day{};
-  day.tm_year = date.year - 1900;
-  day.tm_mon = date.month - 1;
-  day.tm_mday = date.day;
-  const QByteArray name = locale.name().toUtf8();
-  locale_t loaded = newlocale(LC_TIME_MASK, (name + ".UTF-8").constData(), nullptr);
-  if (!loaded) loaded = newlocale(LC_TIME_MASK, name.constData(), nullptr);
-  char text[64];
-  size_t length = loaded ? strftime_l(text, sizeof text, "%x", &day, loaded)
-                         : std::strftime(text, sizeof text, "%x", &day);
-  if (loaded) freelocale(loaded);
-  return QString::fromUtf8(text, static_cast<qsizetype>(length));
-}
-
-}  // namespace
-
 std::string NumericShortDate(const QLocale& locale, const DateTime& date) {
   QString text = locale.toString(QDate(date.year, date.month, date.day), QLocale::ShortFormat);
-  // Some locales keep their digits in order with invisible direction marks;
-  // a file name has no use for them.
-  text.remove(QChar(0x200E)).remove(QChar(0x200F)).remove(QChar(0x061C));
-  // Qt's short date of some locales (C among them) spells the month or
-  // spaces its parts out.
-  if (std::any_of(text.begin(), text.end(), [](QChar c) { return c.isLetter() || c.isSpace(); }))
-    return CLibraryShortDate(locale, date).toStdString();
-  return text.toStdString();
+  // Some locales keep their digits in order with invisible direction marks,
+  // and some lead with a blank; a file name has no use for either. Blanks
+  // inside stay as the locale writes them.
+  text = text.remove(QChar(0x200E)).remove(QChar(0x200F)).remove(QChar(0x061C)).trimmed();
+  // Qt's short date of a few locales (C among them) spells the month or
+  // adds a word: those get month/day/year in digits, as the C locale's
+  // numeric date.
+  if (std::none_of(text.begin(), text.end(), [](QChar c) { return c.isLetter(); }))
+    return text.toStdString();
+  const auto twoDigits = [](int n) { return QString::number(n % 100).rightJustified(2, u'0'); };
+  return (twoDigits(date.month) + u'/' + twoDigits(date.day) + u'/' + twoDigits(date.year))
+      .toStdString();
 }
 
 std::string QtServices::ShortDate(const DateTime& date) {

@@ -7,7 +7,8 @@ class QLocale;
 
 namespace fw::qt {
 
-// The locale's short date as digits and separators, for use in a file name.
+// The locale's short date for use in a file name: without direction marks or
+// blanks at its ends, and never with a letter.
 std::string NumericShortDate(const QLocale& locale, const DateTime& date);
 
 class QtServices : public BasicServices {

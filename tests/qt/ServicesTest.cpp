@@ -30,16 +30,18 @@ TEST_F(QtTest, AMessageBoxShowsItsTextAsPlainText) {
   EXPECT_EQ(format, Qt::PlainText);
 }
 
-TEST(NumericShortDate, IsDigitsAndSeparatorsInEveryLocale) {
+TEST(NumericShortDate, IsTheLocalesOwnShortDateWithoutALetter) {
   const fw::DateTime date{2026, 12, 7};
   const struct {
     QLocale locale;
     std::string shortDate;
   } rows[] = {
-      {QLocale::c(), "12/07/26"},  // Qt's "7 Dec 2026": the C library's form instead
+      {QLocale::c(), "12/07/26"},  // Qt's "7 Dec 2026": month/day/year in digits instead
       {QLocale(QLocale::English, QLocale::UnitedStates), "12/7/26"},
       {QLocale(QLocale::German, QLocale::Germany), "07.12.26"},
       {QLocale(QLocale::Arabic, QLocale::Algeria), "7/12/2026"},  // without direction marks
+      {QLocale(QLocale::Korean, QLocale::SouthKorea), "26. 12. 7."},  // blanks inside kept
+      {QLocale(QLocale::Bulgarian, QLocale::Bulgaria), "12/07/26"},  // Qt's "7.12.26 г."
   };
   for (const auto& row : rows)
     EXPECT_EQ(fw::qt::NumericShortDate(row.locale, date), row.shortDate)
