@@ -9,6 +9,8 @@
 #include "framework/qt/QtServices.h"
 
 int main(int argc, char** argv) {
+  // Before Qt opens its display connection or writes its first warning.
+  fw::RuntimeProtectProcess();
   QApplication application(argc, argv);
   QApplication::setApplicationName("Quandrel");
   fw::qt::QtBackend backend;

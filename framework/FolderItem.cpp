@@ -176,7 +176,7 @@ std::string InvalidFileNameReason(const std::string& folder, const std::string& 
 
 std::shared_ptr<FolderItem> GetFolderItem(const std::string& name) {
   std::string folder = TheServices().ApplicationFolder();
-  if (!InvalidFileNameReason(folder, name).empty()) return nullptr;
+  if (folder.empty() || !InvalidFileNameReason(folder, name).empty()) return nullptr;
   return std::make_shared<FolderItem>(folder + (folder.ends_with('/') ? "" : "/") + name);
 }
 

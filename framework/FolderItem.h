@@ -84,7 +84,7 @@ class FolderItem : public Object {
 std::string InvalidFileNameReason(const std::string& folder, const std::string& name);
 
 // The file of that bare name in the application's folder; nil when the name
-// is not one valid file name there.
+// is not one valid file name there, or the folder cannot be found.
 std::shared_ptr<FolderItem> GetFolderItem(const std::string& name);
 
 // The platform's line end.

@@ -1,5 +1,9 @@
 #include "framework/Runtime.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <csignal>
 #include <cstring>
 #include <iostream>
@@ -54,11 +58,26 @@ void FlushIdleWork() {
 
 }  // namespace
 
+void RuntimeProtectProcess() {
+  // In order, so that each open takes the lowest free descriptor: the one
+  // that is closed.
+  for (int fd = STDIN_FILENO; fd <= STDERR_FILENO; ++fd)
+    if (::fcntl(fd, F_GETFD) == -1 && errno == EBADF)
+      ::open("/dev/null", fd == STDIN_FILENO ? O_RDONLY : O_WRONLY);
+  // Caught rather than ignored: an ignored signal stays ignored in the
+  // programs this one starts (the mail client behind the contact link),
+  // while a caught one is back to its default action there. A write past
+  // the file-size limit must fail like any other, so that a save can take
+  // its block back and say why.
+  struct sigaction nothing {};
+  nothing.sa_handler = [](int) {};
+  sigemptyset(&nothing.sa_mask);
+  nothing.sa_flags = SA_RESTART;
+  for (int signal : {SIGPIPE, SIGXFSZ}) ::sigaction(signal, &nothing, nullptr);
+}
+
 void RuntimeInit(Backend* backend) {
-  // A write past the process's file-size limit must fail like any other, so
-  // that a save can take its block back and say why; left to its default,
-  // the signal it raises ends the program with half a block on disk.
-  std::signal(SIGXFSZ, SIG_IGN);
+  RuntimeProtectProcess();
   RuntimeState& s = State();
   s.backend = backend;
   s.helper = &DefaultExceptionHelper;

@@ -16,6 +16,14 @@ class Application;
 // RuntimeException it raised. Other exceptions pass through it.
 using ExceptionHelper = std::exception_ptr (*)(void (*function)(void*), void* argument);
 
+// Makes the process safe to run whatever started it: a closed standard
+// stream is opened on /dev/null, so that no file or connection the program
+// opens later becomes descriptor 2 and receives its warnings; and a write to
+// a pipe without a reader or past the file-size limit fails (EPIPE, EFBIG)
+// instead of ending the program, while the programs it starts still get the
+// default actions. The first thing the program does; RuntimeInit does it
+// too.
+void RuntimeProtectProcess();
 void RuntimeInit(Backend* backend);
 int32_t RuntimeExit();
 Backend& TheBackend();

@@ -4,7 +4,6 @@
 
 #include <atomic>
 #include <chrono>
-#include <climits>
 #include <ctime>
 #include <iostream>
 #include <random>
@@ -91,13 +90,24 @@ std::string BasicServices::ShortDate(const DateTime& d) {
          std::to_string(d.year % 100 < 10 ? 0 : (d.year % 100) / 10) + std::to_string(d.year % 10);
 }
 
-std::string BasicServices::ApplicationFolder() {
-  char path[PATH_MAX];
-  ssize_t n = readlink("/proc/self/exe", path, sizeof path - 1);
-  if (n <= 0) return ".";
-  std::string exe(path, static_cast<size_t>(n));
-  auto slash = exe.rfind('/');
-  return slash == std::string::npos ? "." : exe.substr(0, slash == 0 ? 1 : slash);
+std::string BasicServices::ApplicationFolder() { return ExecutableFolder(); }
+
+std::string ExecutableFolder() {
+  std::string exe(256, '\0');
+  for (;;) {
+    const ssize_t n = ::readlink("/proc/self/exe", exe.data(), exe.size());
+    if (n <= 0) return {};
+    // A path that fills the buffer may have been cut short.
+    if (static_cast<size_t>(n) < exe.size()) {
+      exe.resize(static_cast<size_t>(n));
+      break;
+    }
+    if (exe.size() >= (1u << 20)) return {};
+    exe.resize(exe.size() * 2);
+  }
+  const size_t slash = exe.rfind('/');
+  if (exe.front() != '/' || slash == std::string::npos) return {};
+  return exe.substr(0, slash == 0 ? 1 : slash);
 }
 
 std::unique_ptr<RandomSource> BasicServices::NewRandomSource() {

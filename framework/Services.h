@@ -28,6 +28,7 @@ class Services {
   virtual bool ShiftKeyDown() = 0;
   virtual DateTime Now() = 0;
   virtual std::string ShortDate(const DateTime& date) = 0;
+  // Empty where the program's folder cannot be found.
   virtual std::string ApplicationFolder() = 0;
   virtual std::unique_ptr<RandomSource> NewRandomSource() = 0;
 };
@@ -44,6 +45,10 @@ class BasicServices : public Services {
   std::string ApplicationFolder() override;
   std::unique_ptr<RandomSource> NewRandomSource() override;
 };
+
+// The folder of the running program's file, the bytes of its path as the
+// system gives them (they need not be UTF-8); empty where it cannot be found.
+std::string ExecutableFolder();
 
 Services& TheServices();
 // Installs services; returns the ones that were in place. nullptr puts the

@@ -75,8 +75,8 @@ std::string QtServices::ShortDate(const DateTime& date) {
   return NumericShortDate(QLocale::system(), date);
 }
 
-std::string QtServices::ApplicationFolder() {
-  return QCoreApplication::applicationDirPath().toStdString();
-}
+// Qt's own answer goes through a QString, which makes "" of a folder name
+// that is not valid UTF-8.
+std::string QtServices::ApplicationFolder() { return ExecutableFolder(); }
 
 }  // namespace fw::qt

@@ -1,5 +1,14 @@
 // Start-up: the order in which the program brings up its first objects, the
 // menu bar it builds, and the call wrapper it hands the framework.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <csignal>
+#include <cstdlib>
+
 #include "app/App.h"
 #include "app/MenuBar1.h"
 #include "framework/ClassInfo.h"
@@ -90,6 +99,48 @@ TEST_F(HeadlessTest, TheMenuBarIsBuiltOnceWithItsThreeMenus) {
   auto first = GetWindow1();
   first->Close();
   EXPECT_EQ(GetWindow1()->MenuBar(), bar);
+}
+
+// A launcher may start the program with its standard streams closed, or with
+// standard error a pipe nobody reads. In a child process made that way, the
+// start-up gives the streams /dev/null, survives a write to a broken pipe,
+// and leaves its own children the default signal actions.
+TEST(ProcessProtection, ClosedStreamsAndBrokenPipesNeitherMisdirectNorKill) {
+  const pid_t child = ::fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    ::close(STDOUT_FILENO);
+    ::close(STDERR_FILENO);
+    fw::RuntimeProtectProcess();
+    int failures = 0;
+    struct stat null {}, stream {};
+    ::stat("/dev/null", &null);
+    for (int fd : {STDOUT_FILENO, STDERR_FILENO})
+      if (::fstat(fd, &stream) != 0 || stream.st_rdev != null.st_rdev) failures |= 1;
+    int unread[2];
+    if (::pipe(unread) != 0) ::_exit(99);
+    ::close(unread[0]);
+    if (::write(unread[1], "x", 1) != -1 || errno != EPIPE) failures |= 2;
+    for (int signal : {SIGPIPE, SIGXFSZ}) {
+      const pid_t grandchild = ::fork();
+      if (grandchild == 0) {
+        ::execl("/bin/sh", "sh", "-c", "kill -s \"$0\" $$; exit 0",
+                signal == SIGPIPE ? "PIPE" : "XFSZ", static_cast<char*>(nullptr));
+        ::_exit(98);
+      }
+      int status = 0;
+      ::waitpid(grandchild, &status, 0);
+      if (!WIFSIGNALED(status) || WTERMSIG(status) != signal) failures |= 4;
+    }
+    ::_exit(failures);
+  }
+  int status = 0;
+  ASSERT_EQ(::waitpid(child, &status, 0), child);
+  ASSERT_TRUE(WIFEXITED(status)) << "the child ended by signal " << WTERMSIG(status);
+  const int failures = WEXITSTATUS(status);
+  EXPECT_FALSE(failures & 1) << "a closed standard stream was left closed";
+  EXPECT_FALSE(failures & 2) << "a write to a broken pipe did not fail with EPIPE";
+  EXPECT_FALSE(failures & 4) << "a started program did not get the default signal actions";
 }
 
 }  // namespace

@@ -5,10 +5,18 @@
 # checks the results file and quits with Ctrl+Q. A control that is missing,
 # misplaced or disabled stalls the game, and the results file then fails the
 # check.
+#
+# Given a folder of locales as well, the run is a user's machine unlike this
+# one: German numbers (a decimal comma) with Korean dates, the program in a
+# folder whose name is not UTF-8, started by a launcher that closes standard
+# error and leaves XDG_RUNTIME_DIR unset.
 set -euo pipefail
 program="$1"
+locales="${2:-}"
 work="$(mktemp -d)"
-cp "$program" "$work/quandrel"
+folder="$work"
+[ -z "$locales" ] || { folder="$work/caf"$'\xe9'; mkdir "$folder"; }
+cp "$program" "$folder/quandrel"
 log="$work/quandrel.log"
 
 display=""
@@ -29,7 +37,12 @@ export DISPLAY="$display"
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 
 # On the X server above, whatever platform the caller's environment names.
-(cd "$work" && exec env QT_QPA_PLATFORM=xcb ./quandrel) >"$log" 2>&1 &
+if [ -z "$locales" ]; then
+  (cd "$folder" && exec env QT_QPA_PLATFORM=xcb ./quandrel) >"$log" 2>&1 &
+else
+  (cd "$folder" && exec env -u LC_ALL -u LANGUAGE -u XDG_RUNTIME_DIR QT_QPA_PLATFORM=xcb \
+    LOCPATH="$locales" LANG=de_DE.UTF-8 LC_TIME=ko_KR.UTF-8 ./quandrel 2>&-) >"$log" &
+fi
 app=$!
 window=""
 for _ in $(seq 100); do
@@ -100,11 +113,14 @@ app=""
 [ "$status" -eq 0 ] || { echo "the program ended with status $status"; cat "$log"; exit 1; }
 
 shopt -s nullglob
-files=("$work"/e2euser-*.txt)
-[ ${#files[@]} -eq 1 ] || { echo "expected one results file, found: ${files[*]:-none}"; ls -la "$work"; exit 1; }
+files=("$folder"/e2euser-*.txt)
+[ ${#files[@]} -eq 1 ] || { echo "expected one results file, found: ${files[*]:-none}"; ls -laR "$work"; exit 1; }
 file="${files[0]}"
-# The date in the name is numeric in every locale: no month names, no blanks.
-[[ "${file##*/}" =~ ^e2euser-[0-9][0-9.-]*[0-9]\.txt$ ]] || { echo "the file is named '${file##*/}'"; exit 1; }
+# The date in the name is the locale's short date without letters: digits
+# and separators here, Korean "26. 12. 7." there.
+date_form='[0-9][0-9.-]*[0-9]'
+[ -z "$locales" ] || date_form='[0-9]{2}\. [0-9]{1,2}\. [0-9]{1,2}\.'
+[[ "${file##*/}" =~ ^e2euser-${date_form}\.txt$ ]] || { echo "the file is named '${file##*/}'"; exit 1; }
 lines=$(wc -l <"$file")
 [ "$lines" -eq 10 ] || { echo "the results file has $lines lines"; cat "$file"; exit 1; }
 head -n 1 "$file" | grep -qxF "$(printf 'TEAM (BCS#)_Strength\t|| Number of Wins')" ||
