@@ -1,12 +1,14 @@
 #include "framework/FolderItem.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <climits>
 #include <cstring>
+#include <thread>
 #include <utility>
 
 #include "framework/Services.h"
@@ -95,9 +97,32 @@ std::string NotARegularFile(mode_t mode) {
 // refused once it is open.
 constexpr int kOpenFlags = O_WRONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK;
 
+using Clock = std::chrono::steady_clock;
+
+// How long an open waits for another writer to finish with the file, and how
+// often it looks again meanwhile; the window never waits longer.
+constexpr std::chrono::milliseconds kLockWait{2000};
+constexpr std::chrono::milliseconds kLockRetry{20};
+
+const char kInUse[] = "another program is using the file";
+
+// Holds the file for this descriptor alone, trying until the deadline. False
+// only when another writer kept it all that time; a file system that has no
+// such holds is written as before, without one.
+bool Lock(int fd, Clock::time_point deadline) {
+  for (;;) {
+    if (::flock(fd, LOCK_EX | LOCK_NB) == 0) return true;
+    if (errno == EINTR) continue;
+    if (errno != EWOULDBLOCK) return true;
+    if (Clock::now() >= deadline) return false;
+    std::this_thread::sleep_for(kLockRetry);
+  }
+}
+
 }  // namespace
 
-std::shared_ptr<TextOutputStream> FolderItem::Open(int flags, int* error) {
+std::shared_ptr<TextOutputStream> FolderItem::Open(int flags, Clock::time_point lockBy,
+                                                   int* error) {
   opened_.reset();
   int fd = ::open(path_.c_str(), flags | kOpenFlags, 0644);
   struct stat info {};
@@ -112,33 +137,52 @@ std::shared_ptr<TextOutputStream> FolderItem::Open(int flags, int* error) {
       lastError_ = SystemReason(reason);
     return nullptr;
   }
-  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-    if (error) *error = EINVAL;
-    lastError_ = NotARegularFile(info.st_mode);
+  auto refuse = [&](int reason, std::string why) -> std::shared_ptr<TextOutputStream> {
+    if (error) *error = reason;
+    lastError_ = std::move(why);
     ::close(fd);
     return nullptr;
-  }
+  };
+  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode))
+    return refuse(EINVAL, NotARegularFile(info.st_mode));
   // A regular file never waits; the stream's writes are the ordinary kind.
   ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+  // Two writers at once would cut their lines into each other, and one that
+  // takes back its block could cut away the other's.
+  if (!Lock(fd, lockBy)) return refuse(EWOULDBLOCK, kInUse);
+  // The writer waited for may have removed the file or put another under its
+  // name; what is written here would then go where nobody looks.
+  struct stat named {};
+  if (::fstat(fd, &info) != 0 || info.st_nlink == 0 || ::lstat(path_.c_str(), &named) != 0 ||
+      named.st_dev != info.st_dev || named.st_ino != info.st_ino)
+    return refuse(ESTALE, kInUse);
   if (error) *error = 0;
   lastError_.clear();
   opened_ = Opened{info.st_dev, info.st_ino, info.st_size, (flags & O_EXCL) != 0};
   return std::make_shared<TextOutputStream>(fd, path_);
 }
 
-std::shared_ptr<TextOutputStream> FolderItem::CreateTextFile() { return Open(O_CREAT | O_TRUNC); }
+std::shared_ptr<TextOutputStream> FolderItem::CreateTextFile() {
+  return Open(O_CREAT | O_TRUNC, Clock::now() + kLockWait);
+}
 
-std::shared_ptr<TextOutputStream> FolderItem::AppendToTextFile() { return Open(O_APPEND); }
+std::shared_ptr<TextOutputStream> FolderItem::AppendToTextFile() {
+  return Open(O_APPEND, Clock::now() + kLockWait);
+}
 
 std::shared_ptr<TextOutputStream> FolderItem::AppendOrCreateTextFile() {
-  // Another writer may make or remove the file between the two tries; a few
-  // rounds settle it.
+  // Another writer may make, remove or replace the file between the tries; a
+  // few rounds settle it, all within the one wait.
+  const Clock::time_point lockBy = Clock::now() + kLockWait;
   for (int round = 0; round < 3; ++round) {
     int error = 0;
-    if (auto stream = Open(O_APPEND, &error)) return stream;
-    if (error != ENOENT) return nullptr;
-    if (auto stream = Open(O_CREAT | O_EXCL | O_APPEND, &error)) return stream;
-    if (error != EEXIST) return nullptr;
+    if (auto stream = Open(O_APPEND, lockBy, &error)) return stream;
+    if (error == ENOENT) {
+      if (auto stream = Open(O_CREAT | O_EXCL | O_APPEND, lockBy, &error)) return stream;
+      if (error != EEXIST && error != ESTALE) return nullptr;
+    } else if (error != ESTALE) {
+      return nullptr;
+    }
   }
   return nullptr;
 }

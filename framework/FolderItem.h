@@ -3,6 +3,7 @@
 // stream that writes them. A failed open or write is reported, never silent.
 #include <sys/types.h>
 
+#include <chrono>
 #include <memory>
 #include <optional>
 #include <string>
@@ -36,7 +37,9 @@ class TextOutputStream : public Object {
 
 // Only a regular file that the name itself stands for is ever opened: a
 // symbolic link, a FIFO, a device, a socket or a folder under the name is
-// refused, with LastError saying which, and opening never waits.
+// refused, with LastError saying which. An open stream holds the file for
+// itself alone until it closes: an open waits about two seconds for another
+// writer (another copy of the program) to finish with it, then is refused.
 class FolderItem : public Object {
  public:
   static const ClassInfo& StaticClass();
@@ -70,9 +73,12 @@ class FolderItem : public Object {
     off_t length;
     bool created;
   };
-  // Opens with the flags given; error, where asked for, is the system's
-  // reason (EINVAL for what is not a regular file).
-  std::shared_ptr<TextOutputStream> Open(int flags, int* error = nullptr);
+  // Opens with the flags given, holding the file by lockBy at the latest;
+  // error, where asked for, is the system's reason (EINVAL for what is not a
+  // regular file, EWOULDBLOCK for a file another writer kept, ESTALE for a
+  // file that lost its name while this open waited for it).
+  std::shared_ptr<TextOutputStream> Open(int flags, std::chrono::steady_clock::time_point lockBy,
+                                         int* error = nullptr);
   std::string path_;
   std::string lastError_;
   std::optional<Opened> opened_;
