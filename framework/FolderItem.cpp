@@ -34,6 +34,12 @@ const ClassInfo& FolderItem::StaticClass() {
   });
 }
 
+TextOutputStream::TextOutputStream(int fd, std::string path, bool created)
+    : fd_(fd), path_(std::move(path)), created_(created) {
+  struct stat info {};
+  if (fd_ >= 0 && ::fstat(fd_, &info) == 0) start_ = info.st_size;
+}
+
 TextOutputStream::~TextOutputStream() {
   if (fd_ >= 0) ::close(fd_);
 }
@@ -52,21 +58,49 @@ bool TextOutputStream::Write(const std::string& text) {
       return false;
     }
     done += static_cast<size_t>(n);
+    written_ += n;
+    unsynced_ = true;
   }
   return true;
 }
 
 bool TextOutputStream::WriteLine(const std::string& text) { return Write(text + EndOfLine()); }
 
+bool TextOutputStream::Flush() {
+  if (fd_ < 0) {
+    if (error_.empty()) error_ = "the file is closed";
+    return false;
+  }
+  // A write that failed earlier means the file is not what the caller wrote,
+  // so a clean flush must not report success.
+  if (unsynced_) {
+    if (::fsync(fd_) == 0 || errno == EINVAL || errno == EROFS)
+      unsynced_ = false;
+    else if (error_.empty())
+      error_ = SystemReason(errno);
+  }
+  return error_.empty();
+}
+
+bool TextOutputStream::TakeBack() {
+  struct stat now {};
+  if (fd_ < 0 || start_ < 0 || ::fstat(fd_, &now) != 0) return false;
+  // The stream's bytes are the file's last ones only while nobody wrote after
+  // them; cutting then would lose the other writer's.
+  if (now.st_size != start_ + written_) return false;
+  unsynced_ = true;
+  struct stat named {};
+  // A name that now stands for another file is not this stream's to remove;
+  // the bytes are cut from its own file instead.
+  if (created_ && start_ == 0 && ::lstat(path_.c_str(), &named) == 0 &&
+      named.st_dev == now.st_dev && named.st_ino == now.st_ino)
+    return ::unlink(path_.c_str()) == 0;
+  return ::ftruncate(fd_, start_) == 0;
+}
+
 bool TextOutputStream::Close() {
   if (fd_ < 0) return error_.empty();
-  // A write that failed earlier means the file is not what the caller wrote,
-  // so closing cleanly must not report success.
-  bool ok = error_.empty();
-  if (::fsync(fd_) != 0 && errno != EINVAL && errno != EROFS) {
-    if (ok) error_ = SystemReason(errno);
-    ok = false;
-  }
+  bool ok = Flush();
   if (::close(fd_) != 0 && ok) {
     error_ = SystemReason(errno);
     ok = false;
@@ -123,7 +157,6 @@ bool Lock(int fd, Clock::time_point deadline) {
 
 std::shared_ptr<TextOutputStream> FolderItem::Open(int flags, Clock::time_point lockBy,
                                                    int* error) {
-  opened_.reset();
   int fd = ::open(path_.c_str(), flags | kOpenFlags, 0644);
   struct stat info {};
   if (fd < 0) {
@@ -158,8 +191,7 @@ std::shared_ptr<TextOutputStream> FolderItem::Open(int flags, Clock::time_point 
     return refuse(ESTALE, kInUse);
   if (error) *error = 0;
   lastError_.clear();
-  opened_ = Opened{info.st_dev, info.st_ino, info.st_size, (flags & O_EXCL) != 0};
-  return std::make_shared<TextOutputStream>(fd, path_);
+  return std::make_shared<TextOutputStream>(fd, path_, (flags & O_EXCL) != 0);
 }
 
 std::shared_ptr<TextOutputStream> FolderItem::CreateTextFile() {
@@ -185,25 +217,6 @@ std::shared_ptr<TextOutputStream> FolderItem::AppendOrCreateTextFile() {
     }
   }
   return nullptr;
-}
-
-bool FolderItem::TakeBack() {
-  if (!opened_) return true;
-  const Opened opened = *std::exchange(opened_, std::nullopt);
-  const int fd = ::open(path_.c_str(), O_APPEND | kOpenFlags);
-  if (fd < 0 && errno == ENOENT) return true;  // nothing is left to take back
-  int result = -1;
-  struct stat info {};
-  // A name that now stands for another file holds nothing of this open's.
-  if (fd >= 0 && ::fstat(fd, &info) == 0)
-    result = info.st_dev != opened.device || info.st_ino != opened.inode ? 0
-             : opened.created && opened.length == 0 ? ::unlink(path_.c_str())
-                                                    : ::ftruncate(fd, opened.length);
-  const int error = errno;
-  if (fd >= 0) ::close(fd);
-  if (result == 0) return true;
-  lastError_ = SystemReason(error);
-  return false;
 }
 
 std::string InvalidFileNameReason(const std::string& folder, const std::string& name) {
