@@ -128,8 +128,9 @@ std::string NotARegularFile(mode_t mode) {
 }
 
 // Following no link and waiting on no FIFO; what is not a regular file is
-// refused once it is open.
-constexpr int kOpenFlags = O_WRONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK;
+// refused once it is open, and a terminal opened on the way is never made
+// the program's controlling one.
+constexpr int kOpenFlags = O_WRONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY;
 
 using Clock = std::chrono::steady_clock;
 
