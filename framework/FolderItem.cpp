@@ -1,12 +1,14 @@
 #include "framework/FolderItem.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <climits>
 #include <cstring>
+#include <thread>
 #include <utility>
 
 #include "framework/Services.h"
@@ -32,6 +34,12 @@ const ClassInfo& FolderItem::StaticClass() {
   });
 }
 
+TextOutputStream::TextOutputStream(int fd, std::string path, bool created)
+    : fd_(fd), path_(std::move(path)), created_(created) {
+  struct stat info {};
+  if (fd_ >= 0 && ::fstat(fd_, &info) == 0) start_ = info.st_size;
+}
+
 TextOutputStream::~TextOutputStream() {
   if (fd_ >= 0) ::close(fd_);
 }
@@ -50,21 +58,49 @@ bool TextOutputStream::Write(const std::string& text) {
       return false;
     }
     done += static_cast<size_t>(n);
+    written_ += n;
+    unsynced_ = true;
   }
   return true;
 }
 
 bool TextOutputStream::WriteLine(const std::string& text) { return Write(text + EndOfLine()); }
 
+bool TextOutputStream::Flush() {
+  if (fd_ < 0) {
+    if (error_.empty()) error_ = "the file is closed";
+    return false;
+  }
+  // A write that failed earlier means the file is not what the caller wrote,
+  // so a clean flush must not report success.
+  if (unsynced_) {
+    if (::fsync(fd_) == 0 || errno == EINVAL || errno == EROFS)
+      unsynced_ = false;
+    else if (error_.empty())
+      error_ = SystemReason(errno);
+  }
+  return error_.empty();
+}
+
+bool TextOutputStream::TakeBack() {
+  struct stat now {};
+  if (fd_ < 0 || start_ < 0 || ::fstat(fd_, &now) != 0) return false;
+  // The stream's bytes are the file's last ones only while nobody wrote after
+  // them; cutting then would lose the other writer's.
+  if (now.st_size != start_ + written_) return false;
+  unsynced_ = true;
+  struct stat named {};
+  // A name that now stands for another file is not this stream's to remove;
+  // the bytes are cut from its own file instead.
+  if (created_ && start_ == 0 && ::lstat(path_.c_str(), &named) == 0 &&
+      named.st_dev == now.st_dev && named.st_ino == now.st_ino)
+    return ::unlink(path_.c_str()) == 0;
+  return ::ftruncate(fd_, start_) == 0;
+}
+
 bool TextOutputStream::Close() {
   if (fd_ < 0) return error_.empty();
-  // A write that failed earlier means the file is not what the caller wrote,
-  // so closing cleanly must not report success.
-  bool ok = error_.empty();
-  if (::fsync(fd_) != 0 && errno != EINVAL && errno != EROFS) {
-    if (ok) error_ = SystemReason(errno);
-    ok = false;
-  }
+  bool ok = Flush();
   if (::close(fd_) != 0 && ok) {
     error_ = SystemReason(errno);
     ok = false;
@@ -92,13 +128,36 @@ std::string NotARegularFile(mode_t mode) {
 }
 
 // Following no link and waiting on no FIFO; what is not a regular file is
-// refused once it is open.
-constexpr int kOpenFlags = O_WRONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK;
+// refused once it is open, and a terminal opened on the way is never made
+// the program's controlling one.
+constexpr int kOpenFlags = O_WRONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY;
+
+using Clock = std::chrono::steady_clock;
+
+// How long an open waits for another writer to finish with the file, and how
+// often it looks again meanwhile; the window never waits longer.
+constexpr std::chrono::milliseconds kLockWait{2000};
+constexpr std::chrono::milliseconds kLockRetry{20};
+
+const char kInUse[] = "another program is using the file";
+
+// Holds the file for this descriptor alone, trying until the deadline. False
+// only when another writer kept it all that time; a file system that has no
+// such holds is written as before, without one.
+bool Lock(int fd, Clock::time_point deadline) {
+  for (;;) {
+    if (::flock(fd, LOCK_EX | LOCK_NB) == 0) return true;
+    if (errno == EINTR) continue;
+    if (errno != EWOULDBLOCK) return true;
+    if (Clock::now() >= deadline) return false;
+    std::this_thread::sleep_for(kLockRetry);
+  }
+}
 
 }  // namespace
 
-std::shared_ptr<TextOutputStream> FolderItem::Open(int flags, int* error) {
-  opened_.reset();
+std::shared_ptr<TextOutputStream> FolderItem::Open(int flags, Clock::time_point lockBy,
+                                                   int* error) {
   int fd = ::open(path_.c_str(), flags | kOpenFlags, 0644);
   struct stat info {};
   if (fd < 0) {
@@ -112,54 +171,53 @@ std::shared_ptr<TextOutputStream> FolderItem::Open(int flags, int* error) {
       lastError_ = SystemReason(reason);
     return nullptr;
   }
-  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-    if (error) *error = EINVAL;
-    lastError_ = NotARegularFile(info.st_mode);
+  auto refuse = [&](int reason, std::string why) -> std::shared_ptr<TextOutputStream> {
+    if (error) *error = reason;
+    lastError_ = std::move(why);
     ::close(fd);
     return nullptr;
-  }
+  };
+  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode))
+    return refuse(EINVAL, NotARegularFile(info.st_mode));
   // A regular file never waits; the stream's writes are the ordinary kind.
   ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+  // Two writers at once would cut their lines into each other, and one that
+  // takes back its block could cut away the other's.
+  if (!Lock(fd, lockBy)) return refuse(EWOULDBLOCK, kInUse);
+  // The writer waited for may have removed the file or put another under its
+  // name; what is written here would then go where nobody looks.
+  struct stat named {};
+  if (::fstat(fd, &info) != 0 || info.st_nlink == 0 || ::lstat(path_.c_str(), &named) != 0 ||
+      named.st_dev != info.st_dev || named.st_ino != info.st_ino)
+    return refuse(ESTALE, kInUse);
   if (error) *error = 0;
   lastError_.clear();
-  opened_ = Opened{info.st_dev, info.st_ino, info.st_size, (flags & O_EXCL) != 0};
-  return std::make_shared<TextOutputStream>(fd, path_);
+  return std::make_shared<TextOutputStream>(fd, path_, (flags & O_EXCL) != 0);
 }
 
-std::shared_ptr<TextOutputStream> FolderItem::CreateTextFile() { return Open(O_CREAT | O_TRUNC); }
+std::shared_ptr<TextOutputStream> FolderItem::CreateTextFile() {
+  return Open(O_CREAT | O_TRUNC, Clock::now() + kLockWait);
+}
 
-std::shared_ptr<TextOutputStream> FolderItem::AppendToTextFile() { return Open(O_APPEND); }
+std::shared_ptr<TextOutputStream> FolderItem::AppendToTextFile() {
+  return Open(O_APPEND, Clock::now() + kLockWait);
+}
 
 std::shared_ptr<TextOutputStream> FolderItem::AppendOrCreateTextFile() {
-  // Another writer may make or remove the file between the two tries; a few
-  // rounds settle it.
+  // Another writer may make, remove or replace the file between the tries; a
+  // few rounds settle it, all within the one wait.
+  const Clock::time_point lockBy = Clock::now() + kLockWait;
   for (int round = 0; round < 3; ++round) {
     int error = 0;
-    if (auto stream = Open(O_APPEND, &error)) return stream;
-    if (error != ENOENT) return nullptr;
-    if (auto stream = Open(O_CREAT | O_EXCL | O_APPEND, &error)) return stream;
-    if (error != EEXIST) return nullptr;
+    if (auto stream = Open(O_APPEND, lockBy, &error)) return stream;
+    if (error == ENOENT) {
+      if (auto stream = Open(O_CREAT | O_EXCL | O_APPEND, lockBy, &error)) return stream;
+      if (error != EEXIST && error != ESTALE) return nullptr;
+    } else if (error != ESTALE) {
+      return nullptr;
+    }
   }
   return nullptr;
-}
-
-bool FolderItem::TakeBack() {
-  if (!opened_) return true;
-  const Opened opened = *std::exchange(opened_, std::nullopt);
-  const int fd = ::open(path_.c_str(), O_APPEND | kOpenFlags);
-  if (fd < 0 && errno == ENOENT) return true;  // nothing is left to take back
-  int result = -1;
-  struct stat info {};
-  // A name that now stands for another file holds nothing of this open's.
-  if (fd >= 0 && ::fstat(fd, &info) == 0)
-    result = info.st_dev != opened.device || info.st_ino != opened.inode ? 0
-             : opened.created && opened.length == 0 ? ::unlink(path_.c_str())
-                                                    : ::ftruncate(fd, opened.length);
-  const int error = errno;
-  if (fd >= 0) ::close(fd);
-  if (result == 0) return true;
-  lastError_ = SystemReason(error);
-  return false;
 }
 
 std::string InvalidFileNameReason(const std::string& folder, const std::string& name) {

@@ -3,8 +3,8 @@
 // stream that writes them. A failed open or write is reported, never silent.
 #include <sys/types.h>
 
+#include <chrono>
 #include <memory>
-#include <optional>
 #include <string>
 
 #include "framework/Object.h"
@@ -15,13 +15,23 @@ class TextOutputStream : public Object {
  public:
   static const ClassInfo& StaticClass();
   const ClassInfo& Class() const override { return StaticClass(); }
-  explicit TextOutputStream(int fd, std::string path) : fd_(fd), path_(std::move(path)) {}
+  // A stream on an open file; created says that its open made the file. A
+  // take-back goes back to what the file holds now.
+  explicit TextOutputStream(int fd, std::string path, bool created = false);
   ~TextOutputStream() override;
 
   // Writes the text whole; false (and Error set) when the system refused.
   bool Write(const std::string& text);
   // Writes the text and the platform line end.
   bool WriteLine(const std::string& text);
+  // Flushes to the device; false when that or any earlier write failed.
+  bool Flush();
+  // Takes back what this stream wrote, how a writer undoes a block it could
+  // not finish; only before Close. The file is cut back to its length when
+  // the stream was made, or removed when the open made it empty and the name
+  // still stands for it. Bytes that follow this stream's belong to another
+  // writer and are kept: then, and when the cut or the removal fails, false.
+  bool TakeBack();
   // Flushes to the device and closes; false when that or any earlier write
   // failed.
   bool Close();
@@ -32,11 +42,17 @@ class TextOutputStream : public Object {
   int fd_;
   std::string path_;
   std::string error_;
+  bool created_;
+  off_t start_ = -1;  // the file's length when the stream was made
+  off_t written_ = 0;
+  bool unsynced_ = true;
 };
 
 // Only a regular file that the name itself stands for is ever opened: a
 // symbolic link, a FIFO, a device, a socket or a folder under the name is
-// refused, with LastError saying which, and opening never waits.
+// refused, with LastError saying which. An open stream holds the file for
+// itself alone until it closes: an open waits about two seconds for another
+// writer (another copy of the program) to finish with it, then is refused.
 class FolderItem : public Object {
  public:
   static const ClassInfo& StaticClass();
@@ -55,27 +71,15 @@ class FolderItem : public Object {
   std::shared_ptr<TextOutputStream> AppendOrCreateTextFile();
   const std::string& LastError() const { return lastError_; }
 
-  // Takes back what was written since the last open, how a writer undoes a
-  // block it could not finish: the file is cut back to its length at the
-  // open, or removed when that open made it and it was empty. Only the very
-  // file that was opened is touched. False, with LastError, when the file
-  // could not be restored.
-  bool TakeBack();
-
  private:
-  // What an open found, so that a take-back touches that file and no other.
-  struct Opened {
-    dev_t device;
-    ino_t inode;
-    off_t length;
-    bool created;
-  };
-  // Opens with the flags given; error, where asked for, is the system's
-  // reason (EINVAL for what is not a regular file).
-  std::shared_ptr<TextOutputStream> Open(int flags, int* error = nullptr);
+  // Opens with the flags given, holding the file by lockBy at the latest;
+  // error, where asked for, is the system's reason (EINVAL for what is not a
+  // regular file, EWOULDBLOCK for a file another writer kept, ESTALE for a
+  // file that lost its name while this open waited for it).
+  std::shared_ptr<TextOutputStream> Open(int flags, std::chrono::steady_clock::time_point lockBy,
+                                         int* error = nullptr);
   std::string path_;
   std::string lastError_;
-  std::optional<Opened> opened_;
 };
 
 // Why a bare name is not one valid file name in a folder: empty, holds "/"

@@ -58,15 +58,19 @@ std::optional<std::vector<std::string>> ResultsBlock(const fw::Listbox& table) {
 // Appends the block to the file, or creates the file with it. Empty when
 // every line was written and the file closed cleanly, else the reason. A
 // block that could not be finished is taken back, so the file never holds
-// half a block for the next save to run on from.
+// half a block for the next save to run on from; that happens before the
+// close, while this save still holds the file and so no other can have
+// written after the block.
 std::string WriteBlock(fw::FolderItem& file, const std::vector<std::string>& lines) {
+  constexpr char kIncomplete[] = ", and the file may now end with an incomplete block";
   std::shared_ptr<fw::TextOutputStream> stream = file.AppendOrCreateTextFile();
   if (!stream) return file.LastError().empty() ? "the file could not be opened" : file.LastError();
   for (const std::string& line : lines)
     if (!stream->Write(line + fw::EndOfLine())) break;
-  if (stream->Close()) return {};
+  if (stream->Flush()) return stream->Close() ? std::string() : stream->Error() + kIncomplete;
   std::string failure = stream->Error();
-  if (!file.TakeBack()) failure += ", and the file may now end with an incomplete block";
+  if (!stream->TakeBack()) failure += kIncomplete;
+  stream->Close();
   return failure;
 }
 

@@ -153,4 +153,41 @@ TEST_F(Files, AClosedStreamWritesNothing) {
   EXPECT_EQ(Contents("Results.txt"), "");
 }
 
+// A block that cannot be finished is taken back, and only this stream's own
+// bytes are: what another writer put after them stays (and the take-back says
+// it failed), and a file that has taken the name of the one it made is left.
+TEST_F(Files, ATakeBackTouchesOnlyThisStreamsBytes) {
+  const std::string path = folder + "/Results.txt";
+  auto file = fw::GetFolderItem("Results.txt");
+  auto out = file->AppendOrCreateTextFile();
+  ASSERT_NE(out, nullptr) << file->LastError();
+  ASSERT_TRUE(out->Write("half a block"));
+  EXPECT_TRUE(out->TakeBack());
+  EXPECT_TRUE(out->Close());
+  EXPECT_FALSE(fs::exists(path));
+
+  std::ofstream(path) << "first\n";
+  out = file->AppendOrCreateTextFile();
+  ASSERT_TRUE(out->Write("half a block"));
+  EXPECT_TRUE(out->TakeBack());
+  EXPECT_TRUE(out->Close());
+  EXPECT_EQ(Contents("Results.txt"), "first\n");
+
+  out = file->AppendOrCreateTextFile();
+  ASSERT_TRUE(out->Write("ours\n"));
+  std::ofstream(path, std::ios::app) << "theirs\n";
+  EXPECT_FALSE(out->TakeBack());
+  out->Close();
+  EXPECT_EQ(Contents("Results.txt"), "first\nours\ntheirs\n");
+
+  fs::remove(path);
+  out = file->AppendOrCreateTextFile();
+  ASSERT_TRUE(out->Write("ours\n"));
+  std::ofstream(folder + "/other.txt") << "other\n";
+  fs::rename(folder + "/other.txt", path);
+  EXPECT_TRUE(out->TakeBack());
+  out->Close();
+  EXPECT_EQ(Contents("Results.txt"), "other\n");
+}
+
 }  // namespace

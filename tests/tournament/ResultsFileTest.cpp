@@ -6,6 +6,7 @@
 #include <linux/fs.h>
 #include <poll.h>
 #include <sys/fanotify.h>
+#include <sys/file.h>
 #include <sys/ioctl.h>
 #include <sys/resource.h>
 #include <sys/socket.h>
@@ -14,6 +15,7 @@
 #include <sys/un.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
@@ -345,6 +347,38 @@ TEST_F(ResultsFileTest, ABlockWrittenAtTheSameMomentIsKept) {
   other.join();
   ::close(watch);
   EXPECT_EQ(Read(folder / "both-12-7-26.txt"), "theirs\n" + Block(*w));
+}
+
+// Another copy of the program saving to the same file holds it until its
+// block is written: a save waits for it briefly and is then refused, and one
+// that it lets go of in time follows its bytes.
+TEST_F(ResultsFileTest, ASaveWaitsForAnotherCopySavingToTheFile) {
+  auto w = PlayedBracket("lock");
+  const fs::path file = folder / "lock-12-7-26.txt";
+  std::ofstream(file) << "theirs\n";
+  // An open of its own, so that its lock stands against the save's in this
+  // process too.
+  const int theirs = ::open(file.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC);
+  ASSERT_GE(theirs, 0);
+  ASSERT_EQ(::flock(theirs, LOCK_EX), 0);
+  w->PushButton11()->UserClick();
+  EXPECT_EQ(services.messages, std::vector<std::string>{
+                                   "The results could not be saved to \"lock-12-7-26.txt\": "
+                                   "another program is using the file."});
+  EXPECT_EQ(Read(file), "theirs\n");
+  EXPECT_TRUE(w->PushButton11()->Enabled());
+
+  std::thread other([theirs] {
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    const std::string more = "more\n";
+    EXPECT_EQ(::write(theirs, more.data(), more.size()), ssize_t(more.size()));
+    ::close(theirs);  // and so lets go of the lock
+  });
+  w->PushButton11()->UserClick();
+  other.join();
+  EXPECT_EQ(services.messages.size(), 1u);
+  EXPECT_FALSE(w->PushButton11()->Enabled());
+  EXPECT_EQ(Read(file), "theirs\nmore\n" + Block(*w));
 }
 
 TEST_F(ResultsFileTest, ATableWithoutAWholeBracketIsNotWritten) {
