@@ -89,6 +89,9 @@ TEST_F(ReplayTest, ABowlWithoutTwoTeamsThatCanScoreIsNotPlayed) {
   };
   playUnplayable(6, 11);
   playUnplayable(7, 13);
+  // One known team is no game either.
+  w->Label22()->SetText("9");
+  playUnplayable(7, 13);
   w->Label22()->SetText("0");
   w->Label23()->SetText("0");
   playUnplayable(7, 13);

@@ -30,6 +30,7 @@
 #include "mainwindow/Window1.h"
 #include "tests/support/Driver.h"
 #include "tests/support/HeadlessFixture.h"
+#include "tests/support/Locales.h"
 #include "tests/tournament/WindowSnapshot.h"
 
 namespace {
@@ -289,6 +290,21 @@ TEST_F(ResultsFileTest, ABlockThatCannotBeFinishedIsTakenBack) {
   EXPECT_NE(services.messages[0].find("\"limit-12-7-26.txt\""), std::string::npos);
 }
 
+// The system's reason reaches the message in UTF-8 whatever character set
+// the user's locale has.
+TEST_F(ResultsFileTest, TheSystemsReasonIsQuotedInUtf8InEveryLocale) {
+  auto w = PlayedBracket("latin");
+  testing_support::ScopedLocale latin1("de_DE.ISO-8859-1");
+  ASSERT_TRUE(latin1.InPlace());
+  LimitFileSize(100);
+  w->PushButton11()->UserClick();
+  Unlimit();
+  ASSERT_EQ(services.messages.size(), 1u);
+  EXPECT_NE(services.messages[0].find("\"latin-12-7-26.txt\": die Datei ist zu gro\xC3\x9F."),
+            std::string::npos)
+      << services.messages[0];
+}
+
 // Sets or clears the file system's append-only mark; false where the file
 // system or the user cannot.
 bool AppendOnly(const fs::path& path, bool on) {
@@ -379,6 +395,22 @@ TEST_F(ResultsFileTest, ASaveWaitsForAnotherCopySavingToTheFile) {
   EXPECT_EQ(services.messages.size(), 1u);
   EXPECT_FALSE(w->PushButton11()->Enabled());
   EXPECT_EQ(Read(file), "theirs\nmore\n" + Block(*w));
+}
+
+// Where the program's own folder cannot be found, no path is made up from
+// nothing: the save is refused and written nowhere (not to "/").
+TEST_F(ResultsFileTest, WithoutTheProgramsFolderNothingIsWritten) {
+  auto w = PlayedBracket("lost");
+  services.folder = "";
+  w->PushButton11()->UserClick();
+  const bool escaped = fs::exists("/lost-12-7-26.txt");
+  if (escaped) fs::remove("/lost-12-7-26.txt");
+  EXPECT_FALSE(escaped);
+  ASSERT_EQ(services.messages.size(), 1u);
+  EXPECT_EQ(services.messages[0],
+            "The results could not be saved to \"lost-12-7-26.txt\": the program's own folder "
+            "cannot be found.");
+  EXPECT_TRUE(w->PushButton11()->Enabled());
 }
 
 TEST_F(ResultsFileTest, ATableWithoutAWholeBracketIsNotWritten) {
