@@ -1,9 +1,12 @@
 // The main window on real widgets: a user's input on each kind of control
-// reaches its bound handler, and Tab follows the designed order.
+// reaches its bound handler, Tab follows the designed order, and a dark
+// desktop leaves the designed colours.
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyle>
 #include <QTest>
 #include <map>
 
@@ -83,6 +86,58 @@ TEST_F(QtTest, DesignedTextSizesFitTheirControls) {
     if (!widget || rect->Height() > 24) continue;
     EXPECT_LE(QFontMetrics(widget->font()).height(), rect->Height()) << control->Name();
   }
+}
+
+// A dark desktop, as with a dark KDE colour scheme or GTK theme: its palette
+// is the application's before the program starts.
+class DarkDesktopQtTest : public QtTest {
+ protected:
+  void SetUp() override {
+    QApplication::setPalette(dark);
+    QtTest::SetUp();
+  }
+  void TearDown() override {
+    QtTest::TearDown();
+    QApplication::setPalette(light);
+  }
+
+  // The test platform's: a light desktop's.
+  const QPalette light = QApplication::palette();
+  const QPalette dark = [] {
+    QPalette palette;
+    for (auto [role, colour] : {std::pair{QPalette::Window, QColor(0x2a, 0x2a, 0x2a)},
+                                {QPalette::Base, QColor(0x1e, 0x1e, 0x1e)},
+                                {QPalette::WindowText, QColor(0xee, 0xee, 0xee)},
+                                {QPalette::Text, QColor(0xee, 0xee, 0xee)},
+                                {QPalette::Link, QColor(0x8a, 0xb4, 0xff)}})
+      palette.setColor(role, colour);
+    return palette;
+  }();
+};
+
+TEST_F(DarkDesktopQtTest, TheWindowKeepsItsDesignedColoursAtStartAndAfterAChange) {
+  auto window = GetWindow1();
+  auto* view = dynamic_cast<fw::qt::QtWindowView*>(window->View());
+  ASSERT_NE(view, nullptr);
+  EXPECT_EQ(QApplication::palette(), light) << "the colours of a light desktop";
+  EXPECT_EQ(view->Content()->palette().color(QPalette::Window), light.color(QPalette::Window));
+  for (QWidget* label :
+       {WidgetFor<QWidget>(window->Label5()), WidgetFor<QWidget>(window->Label28())})
+    EXPECT_EQ(label->palette().color(QPalette::WindowText), QColor(Qt::black));
+  // The results table, and the UserID field whose designed colours are the inherited ones.
+  for (QWidget* field :
+       {WidgetFor<QWidget>(window->Listbox1()), WidgetFor<QWidget>(window->TextField15())}) {
+    EXPECT_EQ(field->palette().color(QPalette::Base), QColor(Qt::white));
+    EXPECT_EQ(field->palette().color(QPalette::Text), QColor(Qt::black));
+  }
+
+  // A change of the desktop's palette while the program runs: Qt polishes
+  // the desktop's new palette with the application's style and fills from it
+  // each role the application's palette leaves unset.
+  QPalette desktop = dark;
+  QApplication::style()->polish(desktop);
+  const QPalette program = QApplication::palette();
+  EXPECT_EQ(program.resolve(desktop), program) << "the desktop's palette reached the program's";
 }
 
 }  // namespace
