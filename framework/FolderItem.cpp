@@ -221,6 +221,8 @@ std::shared_ptr<TextOutputStream> FolderItem::AppendOrCreateTextFile() {
 }
 
 std::string InvalidFileNameReason(const std::string& folder, const std::string& name) {
+  // No path is ever made up from a folder that is not known.
+  if (folder.empty()) return "the program's own folder cannot be found";
   if (name.empty()) return "the file name is empty";
   if (name.find('/') != std::string::npos) return "a file name cannot hold \"/\"";
   if (name.find('\0') != std::string::npos) return "a file name cannot hold a NUL character";
@@ -234,7 +236,7 @@ std::string InvalidFileNameReason(const std::string& folder, const std::string& 
 
 std::shared_ptr<FolderItem> GetFolderItem(const std::string& name) {
   std::string folder = TheServices().ApplicationFolder();
-  if (folder.empty() || !InvalidFileNameReason(folder, name).empty()) return nullptr;
+  if (!InvalidFileNameReason(folder, name).empty()) return nullptr;
   return std::make_shared<FolderItem>(folder + (folder.ends_with('/') ? "" : "/") + name);
 }
 

@@ -82,13 +82,13 @@ class FolderItem : public Object {
   std::string lastError_;
 };
 
-// Why a bare name is not one valid file name in a folder: empty, holds "/"
-// or a NUL, is "." or "..", or is longer than the file system allows. Empty
-// when the name is valid.
+// Why a bare name is not one valid file name in a folder: the folder is not
+// known (empty), or the name is empty, holds "/" or a NUL, is "." or "..",
+// or is longer than the file system allows. Empty when the name is valid.
 std::string InvalidFileNameReason(const std::string& folder, const std::string& name);
 
 // The file of that bare name in the application's folder; nil when the name
-// is not one valid file name there, or the folder cannot be found.
+// is not one valid file name there.
 std::shared_ptr<FolderItem> GetFolderItem(const std::string& name);
 
 // The platform's line end.

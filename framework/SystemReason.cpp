@@ -17,30 +17,21 @@ bool IsAscii(const std::string& text) {
   return true;
 }
 
-// The text in UTF-8, from the character set of the user's locale; a byte that
-// cannot be converted becomes "?".
-std::string ToUtf8(const std::string& text, const char* codeset) {
+// The text in UTF-8, from the character set of the user's locale; where that
+// fails, with "?" for every byte beyond ASCII.
+std::string ToUtf8(std::string text, const char* codeset) {
   const iconv_t convert = ::iconv_open("UTF-8", codeset);
-  if (convert == reinterpret_cast<iconv_t>(-1)) {
-    std::string plain = text;
-    for (char& c : plain)
-      if (static_cast<unsigned char>(c) >= 0x80) c = '?';
-    return plain;
+  if (convert != reinterpret_cast<iconv_t>(-1)) {
+    std::string out(text.size() * 4, '\0');
+    char *from = text.data(), *to = out.data();
+    size_t left = text.size(), room = out.size();
+    const bool done = ::iconv(convert, &from, &left, &to, &room) != static_cast<size_t>(-1);
+    ::iconv_close(convert);
+    if (done) return out.substr(0, out.size() - room);
   }
-  std::string in = text, out(text.size() * 4 + 4, '\0');
-  char* from = in.data();
-  char* to = out.data();
-  size_t left = in.size(), room = out.size();
-  while (left > 0 && ::iconv(convert, &from, &left, &to, &room) == static_cast<size_t>(-1)) {
-    if (room < 4) break;
-    *to++ = '?';
-    --room;
-    ++from;
-    --left;
-  }
-  ::iconv_close(convert);
-  out.resize(out.size() - room);
-  return out;
+  for (char& c : text)
+    if (static_cast<unsigned char>(c) >= 0x80) c = '?';
+  return text;
 }
 
 }  // namespace

@@ -90,9 +90,7 @@ void Window1::PushButton11_Action(fw::PushButton& sender) {
 
   // A name that is not one file name in the program's folder ("/" in the ID
   // would reach another folder) is refused before anything is touched.
-  const std::string folder = fw::TheServices().ApplicationFolder();
-  std::string invalid = folder.empty() ? "the program's own folder cannot be found"
-                                       : fw::InvalidFileNameReason(folder, fileName);
+  std::string invalid = fw::InvalidFileNameReason(fw::TheServices().ApplicationFolder(), fileName);
   if (!invalid.empty()) {
     fw::MsgBox(SaveFailure(fileName, invalid));
     return;
