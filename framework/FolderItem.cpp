@@ -66,6 +66,22 @@ bool TextOutputStream::Write(const std::string& text) {
 
 bool TextOutputStream::WriteLine(const std::string& text) { return Write(text + EndOfLine()); }
 
+bool TextOutputStream::AtLineStart() const {
+  struct stat info {};
+  if (fd_ < 0 || ::fstat(fd_, &info) != 0 || info.st_size == 0) return true;
+  // The stream writes only; the same file is opened again to read its end.
+  const int reader =
+      ::open(("/proc/self/fd/" + std::to_string(fd_)).c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY);
+  if (reader < 0) return true;
+  const std::string& end = EndOfLine();
+  const off_t at = info.st_size - static_cast<off_t>(end.size());
+  std::string last(end.size(), '\0');
+  const bool read =
+      at >= 0 && ::pread(reader, last.data(), last.size(), at) == static_cast<ssize_t>(last.size());
+  ::close(reader);
+  return !read || last == end;
+}
+
 bool TextOutputStream::Flush() {
   if (fd_ < 0) {
     if (error_.empty()) error_ = "the file is closed";
@@ -90,11 +106,12 @@ bool TextOutputStream::TakeBack() {
   if (now.st_size != start_ + written_) return false;
   unsynced_ = true;
   struct stat named {};
-  // A name that now stands for another file is not this stream's to remove;
-  // the bytes are cut from its own file instead.
+  // A name that now stands for another file is not this stream's to remove,
+  // and a folder may refuse the removal (an append-only one) while the file
+  // itself can still be cut: the bytes are then cut from its own file.
   if (created_ && start_ == 0 && ::lstat(path_.c_str(), &named) == 0 &&
-      named.st_dev == now.st_dev && named.st_ino == now.st_ino)
-    return ::unlink(path_.c_str()) == 0;
+      named.st_dev == now.st_dev && named.st_ino == now.st_ino && ::unlink(path_.c_str()) == 0)
+    return true;
   return ::ftruncate(fd_, start_) == 0;
 }
 

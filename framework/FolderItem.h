@@ -24,13 +24,18 @@ class TextOutputStream : public Object {
   bool Write(const std::string& text);
   // Writes the text and the platform line end.
   bool WriteLine(const std::string& text);
+  // Whether what is written next starts a line of its own: the file is empty
+  // or ends with the line end. A file this stream cannot read counts as one
+  // that does.
+  bool AtLineStart() const;
   // Flushes to the device; false when that or any earlier write failed.
   bool Flush();
   // Takes back what this stream wrote, how a writer undoes a block it could
-  // not finish; only before Close. The file is cut back to its length when
-  // the stream was made, or removed when the open made it empty and the name
-  // still stands for it. Bytes that follow this stream's belong to another
-  // writer and are kept: then, and when the cut or the removal fails, false.
+  // not finish; only before Close. The file is removed when the open made it
+  // and the name still stands for it, else (or where the folder refuses the
+  // removal) cut back to its length when the stream was made. Bytes that
+  // follow this stream's belong to another writer and are kept: then, and
+  // when neither the removal nor the cut can be done, false.
   bool TakeBack();
   // Flushes to the device and closes; false when that or any earlier write
   // failed.

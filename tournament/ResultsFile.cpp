@@ -4,7 +4,6 @@
 // its whole block and disables Save_List, or tells the user why it did not
 // and leaves Save_List enabled for another try.
 #include <array>
-#include <cctype>
 #include <optional>
 #include <string>
 #include <utility>
@@ -36,9 +35,11 @@ std::string ResultsFileName(const std::string& cleanedId, const fw::Date& date) 
 }
 
 std::string SaveFailure(const std::string& fileName, std::string reason) {
-  // The system's reasons start with a capital; here they end a sentence.
-  if (!reason.empty())
-    reason[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(reason[0])));
+  // The system's reasons start with a capital; here they end a sentence. Only
+  // an ASCII capital is lowered: the reason is UTF-8, and a byte beyond ASCII
+  // is part of a character that the locale's own tolower would spoil.
+  if (!reason.empty() && reason[0] >= 'A' && reason[0] <= 'Z')
+    reason[0] = static_cast<char>(reason[0] - 'A' + 'a');
   return "The results could not be saved to \"" + fileName + "\": " + reason + ".";
 }
 
@@ -56,17 +57,20 @@ std::optional<std::vector<std::string>> ResultsBlock(const fw::Listbox& table) {
 }
 
 // Appends the block to the file, or creates the file with it. Empty when
-// every line was written and the file closed cleanly, else the reason. A
-// block that could not be finished is taken back, so the file never holds
-// half a block for the next save to run on from; that happens before the
-// close, while this save still holds the file and so no other can have
-// written after the block.
+// the block was written and the file closed cleanly, else the reason. The
+// block goes out in one write, so a save killed on the way leaves all of it
+// or none; one that could not be finished is taken back, so the file never
+// holds half a block for the next save to run on from. That happens before
+// the close, while this save still holds the file and so no other can have
+// written after the block. A last line without its line end (a note added
+// by hand) gets one first, so the header starts a line of its own.
 std::string WriteBlock(fw::FolderItem& file, const std::vector<std::string>& lines) {
   constexpr char kIncomplete[] = ", and the file may now end with an incomplete block";
   std::shared_ptr<fw::TextOutputStream> stream = file.AppendOrCreateTextFile();
   if (!stream) return file.LastError().empty() ? "the file could not be opened" : file.LastError();
-  for (const std::string& line : lines)
-    if (!stream->Write(line + fw::EndOfLine())) break;
+  std::string block = stream->AtLineStart() ? "" : fw::EndOfLine();
+  for (const std::string& line : lines) block += line + fw::EndOfLine();
+  stream->Write(block);
   if (stream->Flush()) return stream->Close() ? std::string() : stream->Error() + kIncomplete;
   std::string failure = stream->Error();
   if (!stream->TakeBack()) failure += kIncomplete;
