@@ -8,39 +8,11 @@ program="$(realpath "$1")"
 work="$(mktemp -d)"
 log="$work/quandrel.log"
 
-display=""
-for n in $(seq 200 249); do
-  if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then display=":$n"; break; fi
-done
-[ -n "$display" ] || { echo "no free X display"; exit 1; }
-Xvfb "$display" -screen 0 800x600x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-app=""
-cleanup() {
-  [ -n "$app" ] && kill "$app" 2>/dev/null || true
-  kill "$xvfb" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-export DISPLAY="$display"
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+source "$(dirname "$0")/x_session.sh"
+start_x 200 800x600
 
 (cd "$work" && exec env QT_QPA_PLATFORM=xcb "$program") >"$log" 2>&1 &
 app=$!
-# main_window [OTHER_THAN]: the id of the shown main window, other than the given one.
-main_window() {
-  for _ in $(seq 100); do
-    local id
-    id="$(xdotool search --onlyvisible --name '^So You Want A Quandrel\?$' 2>/dev/null |
-          grep -vx "${1:-none}" | head -n 1 || true)"
-    [ -n "$id" ] && { echo "$id"; return; }
-    sleep 0.1
-  done
-  echo "the main window did not appear" >&2; cat "$log" >&2; exit 1
-}
-shot() {
-  [ -n "${E2E_SCREENSHOTS:-}" ] && import -window root "$E2E_SCREENSHOTS/small-$1.png" || true
-}
 # fits ID: the window lies on the screen, its top edge included.
 fits() {
   eval "$(xdotool getwindowgeometry --shell "$1")"
@@ -51,14 +23,14 @@ fits() {
 window="$(main_window)"
 sleep 0.5
 fits "$window"
-shot 1-top
+shot small-1-top
 # The wheel over the first team picker (designed at 23, 47, 80 x 20, under
 # the menu bar of about 22 pixels) scrolls the window to the bottom of its
 # content.
 xdotool mousemove --sync $((X + 23 + 40)) $((Y + 22 + 47 + 10))
 for _ in $(seq 20); do xdotool click 5; sleep 0.02; done
 sleep 0.5
-shot 2-scrolled
+shot small-2-scrolled
 # The content's bottom edge now lies on the horizontal scroll bar, which the
 # style makes about 14 pixels high; Restart (546, 569, 80 x 20) is 81 pixels
 # above that edge at its centre, with room for a few pixels either way.
@@ -69,13 +41,7 @@ if xdotool getwindowname "$window" >/dev/null 2>&1; then
   echo "Restart left the old window on the screen"; exit 1
 fi
 fits "$fresh"
-shot 3-restarted
+shot small-3-restarted
 
-xdotool key ctrl+q
-for _ in $(seq 100); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
-if kill -0 "$app" 2>/dev/null; then echo "Ctrl+Q did not end the program"; cat "$log"; exit 1; fi
-status=0
-wait "$app" || status=$?
-app=""
-[ "$status" -eq 0 ] || { echo "the program ended with status $status"; cat "$log"; exit 1; }
+quit_program
 echo "small screen end to end: 1 passed, 0 failed"
