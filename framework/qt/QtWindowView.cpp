@@ -241,7 +241,8 @@ void QtWindowView::Scroll(QSize room) {
   if (window_->Resizeable()) {
     scroller_->setMinimumSize(0, 0);
     scroller_->setMaximumSize(whole);
-    top_->resize(shown.width(), shown.height() + (menuBar_ ? menuBar_->heightForWidth(shown.width()) : 0));
+    const int menu = menuBar_ ? menuBar_->heightForWidth(shown.width()) : 0;
+    top_->resize(shown.width(), shown.height() + menu);
   } else {
     scroller_->setFixedSize(shown);
   }
@@ -250,11 +251,15 @@ void QtWindowView::Scroll(QSize room) {
 
 void QtWindowView::Unscroll() {
   if (!scroller_) return;
+  // The content is a window of its own for a moment, which takes its focus.
+  QPointer<QWidget> focus = QApplication::focusWidget();
+  if (focus && !content_->isAncestorOf(focus)) focus = nullptr;
   scroller_->takeWidget();
   top_->layout()->removeWidget(scroller_);
   delete scroller_.data();
   top_->layout()->addWidget(content_);
   content_->show();
+  if (focus) focus->setFocus(Qt::OtherFocusReason);
 }
 
 void QtWindowView::KeepOnScreen(const QRect& area) {

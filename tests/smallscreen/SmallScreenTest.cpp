@@ -29,7 +29,8 @@ class SmallScreen : public QtTest {
     QtTest::SetUp();
     small = QGuiApplication::primaryScreen()->availableGeometry();
     ASSERT_EQ(small, QRect(0, 0, 800, 600))
-        << "run on the small screen: QT_QPA_PLATFORM=offscreen:configfile=<build>/screens/small.json";
+        << "run on the small screen: "
+           "QT_QPA_PLATFORM=offscreen:configfile=<build>/screens/small.json";
     window = GetWindow1();
     view = dynamic_cast<fw::qt::QtWindowView*>(window->View());
     ASSERT_NE(view, nullptr);
@@ -123,8 +124,8 @@ TEST_F(SmallScreen, OnTheLargerScreenTheWindowIsAsDesignedAndBackOnTheSmallOneIt
   top->move(100, 300);
   ASSERT_TRUE(QTest::qWaitFor([&] { return top->screen()->name() == "laptop"; }));
   ASSERT_NE(view->Scroller(), nullptr);
-  EXPECT_TRUE(small.contains(top->frameGeometry())) << "frame at " << top->frameGeometry().x()
-                                                    << "," << top->frameGeometry().y();
+  EXPECT_TRUE(small.contains(top->frameGeometry()))
+      << "frame at " << top->frameGeometry().x() << "," << top->frameGeometry().y();
 }
 
 }  // namespace
