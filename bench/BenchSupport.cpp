@@ -15,7 +15,7 @@ namespace {
 
 fw::qt::QtBackend& Backend() {
   static fw::qt::QtBackend* backend = [] {
-    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", QUANDREL_DESKTOP_PLATFORM, 1);
     // Qt keeps argc and argv for the life of the application object; both
     // live as long as the process. Another benchmark may have made it first.
     static int argc = 1;

@@ -6,8 +6,9 @@
 
 namespace bench {
 
-// Makes Qt's application object once, on the offscreen platform unless the
-// caller chose one, together with the Qt backend, which gives the program's
+// Makes Qt's application object once, on the offscreen platform with a
+// desktop's screen, which the main window fits, unless the caller chose a
+// platform; together with the Qt backend, which gives the program's
 // look to every window made after it.
 void EnsureQtApplication();
 

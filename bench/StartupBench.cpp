@@ -22,7 +22,7 @@ struct ChildRun {
 
 // Runs the program to its end: wall time, and its peak resident memory.
 ChildRun RunChild(const char* path) {
-  if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", QUANDREL_DESKTOP_PLATFORM, 1);
   char* argv[] = {const_cast<char*>(path), nullptr};
   auto start = std::chrono::steady_clock::now();
   pid_t pid = 0;

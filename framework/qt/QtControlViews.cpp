@@ -16,6 +16,7 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTreeWidget>
+#include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
 #include <optional>
@@ -198,11 +199,18 @@ bool Is(Aspect aspect, std::initializer_list<Aspect> which) {
   return false;
 }
 
+// The wheel never picks a row: a picker changes by a click or the keyboard.
+// The wheel goes on to the window, which scrolls where it must.
+class PickerWidget : public QComboBox {
+ protected:
+  void wheelEvent(QWheelEvent* event) override { event->ignore(); }
+};
+
 // A popup menu's rows and selection; the combo box adds its editable text.
 template <class C>
-class RowsView : public View<C, QComboBox> {
+class RowsView : public View<C, PickerWidget> {
  public:
-  explicit RowsView(Control& control) : View<C, QComboBox>(control) {
+  explicit RowsView(Control& control) : View<C, PickerWidget>(control) {
     this->connect(this->widget, &QComboBox::activated, this, [this](int row) {
       if (this->Subject()) this->Model().UserSelect(row);
     });

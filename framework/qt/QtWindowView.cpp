@@ -9,9 +9,14 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMoveEvent>
 #include <QPlainTextEdit>
+#include <QScreen>
+#include <QStyle>
 #include <QVBoxLayout>
+#include <QWindow>
 #include <algorithm>
+#include <functional>
 
 #include "framework/Control.h"
 #include "framework/MenuItem.h"
@@ -27,6 +32,9 @@ namespace {
 class TopLevelWidget : public QWidget {
  public:
   Window* window = nullptr;
+  // The window manager's frame becomes known only once the window is on the
+  // screen, and it tells by moving the window.
+  std::function<void()> moved;
 
  protected:
   void closeEvent(QCloseEvent* event) override {
@@ -34,7 +42,14 @@ class TopLevelWidget : public QWidget {
     event->ignore();
     if (window) window->UserClose();
   }
+  void moveEvent(QMoveEvent* event) override {
+    QWidget::moveEvent(event);
+    if (moved) moved();
+  }
 };
+
+// Room kept around a control that the keyboard brings into view.
+constexpr int kFocusMargin = 16;
 
 QKeySequence ShortcutOf(const std::string& text) {
   // "Cmd" is the platform's primary modifier: Ctrl here.
@@ -126,6 +141,9 @@ QtWindowView::QtWindowView(Window& window) : window_(&window) {
   content_ = new QWidget(top);
   content_->setAutoFillBackground(true);
   layout->addWidget(content_);
+  top->moved = [this] {
+    if (Frame() != fittedFrame_) Fit();
+  };
 }
 
 QtWindowView::~QtWindowView() = default;
@@ -134,6 +152,7 @@ void QtWindowView::Release() {
   window_ = nullptr;
   if (auto* top = static_cast<TopLevelWidget*>(top_.data())) {
     top->window = nullptr;
+    top->moved = nullptr;
     top->hide();
     // This view may be inside a signal of one of the window's widgets.
     top->deleteLater();
@@ -162,6 +181,114 @@ void QtWindowView::Update(Aspect aspect) {
   }
   if (all || aspect == Aspect::Options) ApplyFlags();
   if (all || aspect == Aspect::MenuBar) BuildMenuBar();
+  if (all || aspect == Aspect::Geometry || aspect == Aspect::MenuBar) Fit();
+}
+
+QMargins QtWindowView::Frame() const {
+  // Known while the window is on the screen; before that, the frame the last
+  // window had, as the window manager gives them all the same.
+  static QMargins lastKnown;
+  if (QWindow* handle = top_->windowHandle(); handle && top_->isVisible())
+    lastKnown = handle->frameMargins();
+  return lastKnown;
+}
+
+void QtWindowView::Fit() {
+  if (!window_ || !top_ || !content_) return;
+  QScreen* screen = top_->screen();
+  if (!screen) return;
+  fittedFrame_ = Frame();
+  const QRect area = screen->availableGeometry().marginsRemoved(fittedFrame_);
+  const QSize designed(window_->Width(), window_->Height());
+  const int menu =
+      menuBar_ ? menuBar_->heightForWidth(std::min(designed.width(), area.width())) : 0;
+  const QSize room(area.width(), area.height() - menu);
+  if (designed.width() <= room.width() && designed.height() <= room.height()) {
+    Unscroll();
+    return;
+  }
+  Scroll(room);
+  KeepOnScreen(screen->availableGeometry());
+}
+
+void QtWindowView::Scroll(QSize room) {
+  if (!scroller_) {
+    auto* scroller = new QScrollArea(top_);
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setFocusPolicy(Qt::NoFocus);
+    top_->layout()->removeWidget(content_);
+    scroller->setWidget(content_);
+    top_->layout()->addWidget(scroller);
+    // A click gives the focus to a control under the pointer, already in
+    // view; the keyboard may give it to one out of view, which then comes in.
+    connect(qApp, &QApplication::focusChanged, scroller, [scroller](QWidget*, QWidget* now) {
+      if (now && QApplication::mouseButtons() == Qt::NoButton && scroller->widget() &&
+          scroller->widget()->isAncestorOf(now))
+        scroller->ensureWidgetVisible(now, kFocusMargin, kFocusMargin);
+    });
+    scroller_ = scroller;
+  }
+  // A scroll bar along one side takes room from the other.
+  const QSize designed(window_->Width(), window_->Height());
+  const int bar = scroller_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, scroller_);
+  bool wide = false, tall = false;
+  for (int pass = 0; pass < 2; ++pass) {
+    wide = designed.width() > room.width() - (tall ? bar : 0);
+    tall = designed.height() > room.height() - (wide ? bar : 0);
+  }
+  const QSize whole(designed.width() + (tall ? bar : 0), designed.height() + (wide ? bar : 0));
+  const QSize shown = whole.boundedTo(room);
+  if (window_->Resizeable()) {
+    scroller_->setMinimumSize(0, 0);
+    scroller_->setMaximumSize(whole);
+    const int menu = menuBar_ ? menuBar_->heightForWidth(shown.width()) : 0;
+    top_->resize(shown.width(), shown.height() + menu);
+  } else {
+    scroller_->setFixedSize(shown);
+  }
+  top_->layout()->activate();
+}
+
+void QtWindowView::Unscroll() {
+  if (!scroller_) return;
+  // The content is a window of its own for a moment, which takes its focus.
+  QPointer<QWidget> focus = QApplication::focusWidget();
+  if (focus && !content_->isAncestorOf(focus)) focus = nullptr;
+  scroller_->takeWidget();
+  top_->layout()->removeWidget(scroller_);
+  delete scroller_.data();
+  top_->layout()->addWidget(content_);
+  content_->show();
+  if (focus) focus->setFocus(Qt::OtherFocusReason);
+}
+
+void QtWindowView::KeepOnScreen(const QRect& area) {
+  // The whole frame on the screen where it can be, and its top edge always:
+  // the title bar and the menu bar are never above the screen.
+  const QSize outer = top_->size().grownBy(fittedFrame_);
+  const QRect frame = top_->frameGeometry();
+  QPoint at = top_->testAttribute(Qt::WA_Moved) ? frame.topLeft() : area.topLeft();
+  at.setX(std::clamp(at.x(), area.left(), std::max(area.left(), area.right() + 1 - outer.width())));
+  at.setY(std::clamp(at.y(), area.top(), std::max(area.top(), area.bottom() + 1 - outer.height())));
+  if (at != frame.topLeft() || !top_->testAttribute(Qt::WA_Moved)) top_->move(at);
+}
+
+void QtWindowView::WatchScreen() {
+  QWindow* handle = top_->windowHandle();
+  if (!handle) return;
+  if (handle != watched_) {
+    watched_ = handle;
+    connect(handle, &QWindow::screenChanged, this, [this] {
+      WatchScreen();
+      Fit();
+    });
+  }
+  disconnect(screenGeometry_);
+  disconnect(screenDpi_);
+  if (QScreen* screen = handle->screen()) {
+    screenGeometry_ = connect(screen, &QScreen::availableGeometryChanged, this, [this] { Fit(); });
+    screenDpi_ = connect(screen, &QScreen::logicalDotsPerInchChanged, this, [this] { Fit(); });
+  }
 }
 
 void QtWindowView::ApplyFlags() {
@@ -262,9 +389,12 @@ void QtWindowView::ControlsCreated() {
 
 void QtWindowView::Show() {
   if (!top_) return;
+  Fit();
   top_->show();
   top_->raise();
   top_->activateWindow();
+  WatchScreen();
+  if (Frame() != fittedFrame_) Fit();
 }
 
 void QtWindowView::Hide() {

@@ -1,6 +1,8 @@
 #pragma once
 // The Qt view of a window: a top-level widget with the menu bar above a
-// content area of the window's designed size.
+// content area of the window's designed size. Where the screen has less room
+// than that, the content scrolls inside a window as large as the room allows.
+#include <QMargins>
 #include <QObject>
 #include <QPointer>
 #include <QWidget>
@@ -8,6 +10,8 @@
 #include "framework/Backend.h"
 
 #include <QMenuBar>
+#include <QScrollArea>
+#include <QWindow>
 
 namespace fw {
 class MenuItem;
@@ -29,6 +33,9 @@ class QtWindowView : public QObject, public WindowView {
 
   QWidget* TopLevel() const { return top_; }
   QWidget* Content() const { return content_; }
+  // The scroll area around the content while the screen is too small for
+  // the window; nil while the window fits.
+  QScrollArea* Scroller() const { return scroller_; }
   QMenuBar* MenuBarWidget() const { return menuBar_; }
   Window* Subject() const { return window_; }
 
@@ -36,11 +43,21 @@ class QtWindowView : public QObject, public WindowView {
   void BuildMenuBar();
   void ApplyFlags();
   void RefreshMenu(const MenuItem& menu);
+  void Fit();
+  void Scroll(QSize room);
+  void Unscroll();
+  void KeepOnScreen(const QRect& area);
+  void WatchScreen();
+  QMargins Frame() const;
 
   Window* window_;
   QPointer<QWidget> top_;
   QPointer<QWidget> content_;
   QPointer<QMenuBar> menuBar_;
+  QPointer<QScrollArea> scroller_;
+  QMargins fittedFrame_;
+  QMetaObject::Connection screenGeometry_, screenDpi_;
+  QPointer<QWindow> watched_;
   const MenuItem* builtFrom_ = nullptr;
 };
 

@@ -19,22 +19,8 @@ folder="$work"
 cp "$program" "$folder/quandrel"
 log="$work/quandrel.log"
 
-display=""
-for n in $(seq 150 199); do
-  if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then display=":$n"; break; fi
-done
-[ -n "$display" ] || { echo "no free X display"; exit 1; }
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-app=""
-cleanup() {
-  [ -n "$app" ] && kill "$app" 2>/dev/null || true
-  kill "$xvfb" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-export DISPLAY="$display"
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+source "$(dirname "$0")/x_session.sh"
+start_x 150 1280x1024
 
 # On the X server above, whatever platform the caller's environment names.
 if [ -z "$locales" ]; then
@@ -44,13 +30,7 @@ else
     LOCPATH="$locales" LANG=de_DE.UTF-8 LC_TIME=ko_KR.UTF-8 ./quandrel 2>&-) >"$log" &
 fi
 app=$!
-window=""
-for _ in $(seq 100); do
-  window="$(xdotool search --onlyvisible --name '^So You Want A Quandrel\?$' 2>/dev/null | head -n 1 || true)"
-  [ -n "$window" ] && break
-  sleep 0.1
-done
-[ -n "$window" ] || { echo "the main window did not appear"; cat "$log"; exit 1; }
+window="$(main_window)"
 xdotool windowmove --sync "$window" 0 0 || true
 sleep 0.5
 eval "$(xdotool getwindowgeometry --shell "$window")"
@@ -64,10 +44,6 @@ origin_y=$((Y + menu))
 click() {
   xdotool mousemove --sync $((origin_x + $1 + $3 / 2)) $((origin_y + $2 + $4 / 2)) click 1
   sleep 0.25
-}
-# shot NAME: a screenshot into $E2E_SCREENSHOTS, when that names a folder.
-shot() {
-  [ -n "${E2E_SCREENSHOTS:-}" ] && import -window root "$E2E_SCREENSHOTS/$1.png" || true
 }
 # pick LEFT TOP ROW: opens a popup menu and chooses ROW below the current one.
 pick() {
@@ -104,13 +80,7 @@ click 536 539 99 20
 sleep 0.5
 shot 3-saved
 
-xdotool key ctrl+q
-for _ in $(seq 100); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
-if kill -0 "$app" 2>/dev/null; then echo "Ctrl+Q did not end the program"; cat "$log"; exit 1; fi
-status=0
-wait "$app" || status=$?
-app=""
-[ "$status" -eq 0 ] || { echo "the program ended with status $status"; cat "$log"; exit 1; }
+quit_program
 
 shopt -s nullglob
 files=("$folder"/e2euser-*.txt)

@@ -1,17 +1,21 @@
 // The main window on real widgets: a user's input on each kind of control
 // reaches its bound handler, Tab follows the designed order, and a dark
-// desktop leaves the designed colours.
+// desktop leaves the designed colours; on a screen they fit, the windows are
+// exactly their designed size, without scrolling.
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QStyle>
 #include <QTest>
 #include <map>
 
 #include "framework/qt/QtControlViews.h"
 #include "framework/qt/QtWindowView.h"
+#include "auxwindows/Window2.h"
+#include "auxwindows/Window3.h"
 #include "mainwindow/Window1.h"
 #include "tests/support/QtFixture.h"
 
@@ -76,6 +80,26 @@ TEST_F(QtTest, TabFollowsTheDesignedOrderWithinEachParent) {
     EXPECT_LT(position(expected[i - 1]), position(expected[i]))
         << expected[i - 1] << " should come before " << expected[i];
   EXPECT_EQ(position("Label26"), static_cast<long>(chain.size()));  // labels take no focus
+}
+
+TEST_F(QtTest, OnAScreenTheyFitTheWindowsAreTheirDesignedSizeWithoutScrolling) {
+  auto main = GetWindow1();
+  const std::vector<std::shared_ptr<fw::Window>> windows = {main, GetWindow2(), GetWindow3()};
+  for (const auto& window : windows) {
+    auto* view = dynamic_cast<fw::qt::QtWindowView*>(window->View());
+    ASSERT_NE(view, nullptr);
+    QWidget* top = view->TopLevel();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(top));
+    EXPECT_EQ(view->Scroller(), nullptr) << window->Title();
+    EXPECT_TRUE(top->findChildren<QScrollArea*>().isEmpty()) << window->Title();
+    const int menu = view->MenuBarWidget() ? view->MenuBarWidget()->height() : 0;
+    EXPECT_EQ(view->Content()->geometry(), QRect(0, menu, window->Width(), window->Height()));
+    EXPECT_EQ(top->size(), QSize(window->Width(), window->Height() + menu)) << window->Title();
+  }
+  // The wheel over a picker picks nothing, here too.
+  testing_support::TurnWheel(WidgetFor<QComboBox>(main->PopupMenu1()), 3);
+  EXPECT_EQ(main->PopupMenu1()->ListIndex(), 0);
+  EXPECT_EQ(main->PopupMenu9()->ListIndex(), 5);
 }
 
 TEST_F(QtTest, DesignedTextSizesFitTheirControls) {

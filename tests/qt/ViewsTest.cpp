@@ -106,6 +106,8 @@ TEST_F(QtTest, UserInputOnRealWidgetsReachesTheSameHandlersAsCode) {
   EXPECT_EQ(combo->currentIndex(), 1);
   QTest::keyClick(combo, Qt::Key_Down);  // the user
   EXPECT_EQ(window->popup->ListIndex(), 2);
+  testing_support::TurnWheel(combo, -2);  // the wheel picks nothing
+  EXPECT_EQ(window->popup->ListIndex(), 2);
 
   QTest::mouseClick(WidgetFor<QCheckBox>(*window->check), Qt::LeftButton, {}, QPoint(8, 10));
   EXPECT_TRUE(window->check->Value());

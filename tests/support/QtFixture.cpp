@@ -1,13 +1,30 @@
 #include "tests/support/QtFixture.h"
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QSpontaneKeyEvent>
 #include <QTest>
+#include <QWheelEvent>
+#include <QWidget>
+#include <cstdlib>
 
 #include "app/MenuBar1.h"
 #include "framework/Runtime.h"
 #include "framework/Window.h"
 
 namespace testing_support {
+
+void TurnWheel(QWidget* widget, int steps) {
+  const QPointF at = QRectF(widget->rect()).center();
+  for (int i = 0; i < std::abs(steps); ++i) {
+    QWheelEvent event(at, widget->mapToGlobal(at), QPoint(), QPoint(0, steps > 0 ? -120 : 120),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    // As from the window system (sendEvent would make it Qt's own): Qt
+    // passes only such a wheel on to the parents of a widget that ignores it.
+    QSpontaneKeyEvent::setSpontaneous(&event);
+    QApplication::instance()->notify(widget, &event);
+  }
+}
 
 void QtTest::SetUp() {
   backend = std::make_unique<fw::qt::QtBackend>();

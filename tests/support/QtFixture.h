@@ -5,10 +5,16 @@
 
 #include <memory>
 
+class QWidget;
+
 #include "framework/qt/QtBackend.h"
 #include "tests/support/TestServices.h"
 
 namespace testing_support {
+
+// Turns the mouse wheel over the middle of a widget, one notch per step,
+// down for positive steps.
+void TurnWheel(QWidget* widget, int steps);
 
 class QtTest : public ::testing::Test {
  protected:

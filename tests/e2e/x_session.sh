@@ -1,0 +1,57 @@
+# What the end-to-end runs share, sourced by them: an X server of their own,
+# the program's main window on it, and the program's end by Ctrl+Q. The
+# sourcing script sets $work (a folder removed at the end) and $log (the
+# program's output), and puts the program's process id in $app.
+app=""
+xvfb=""
+
+cleanup() {
+  [ -n "$app" ] && kill "$app" 2>/dev/null || true
+  [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null || true
+  rm -rf "$work"
+}
+
+# start_x FIRST WIDTHxHEIGHT: Xvfb on the first free display from FIRST on,
+# with DISPLAY set to it.
+start_x() {
+  local display="" n
+  for n in $(seq "$1" $(($1 + 49))); do
+    if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then display=":$n"; break; fi
+  done
+  [ -n "$display" ] || { echo "no free X display"; exit 1; }
+  Xvfb "$display" -screen 0 "$2x24" -nolisten tcp >/dev/null 2>&1 &
+  xvfb=$!
+  trap cleanup EXIT
+  export DISPLAY="$display"
+  for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+}
+
+# main_window [OTHER_THAN]: the id of the shown main window, not the one given.
+main_window() {
+  local id
+  for _ in $(seq 100); do
+    id="$(xdotool search --onlyvisible --name '^So You Want A Quandrel\?$' 2>/dev/null |
+          grep -vx "${1:-none}" | head -n 1 || true)"
+    [ -n "$id" ] && { echo "$id"; return; }
+    sleep 0.1
+  done
+  echo "the main window did not appear" >&2
+  cat "$log" >&2
+  exit 1
+}
+
+# shot NAME: a screenshot into $E2E_SCREENSHOTS, when that names a folder.
+shot() {
+  [ -n "${E2E_SCREENSHOTS:-}" ] && import -window root "$E2E_SCREENSHOTS/$1.png" || true
+}
+
+# quit_program: Ctrl+Q ends the program, and it ends well.
+quit_program() {
+  xdotool key ctrl+q
+  for _ in $(seq 100); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
+  if kill -0 "$app" 2>/dev/null; then echo "Ctrl+Q did not end the program"; cat "$log"; exit 1; fi
+  local status=0
+  wait "$app" || status=$?
+  app=""
+  [ "$status" -eq 0 ] || { echo "the program ended with status $status"; cat "$log"; exit 1; }
+}
