@@ -1,6 +1,9 @@
 #include "tests/support/QtFixture.h"
 
 #include <QCoreApplication>
+#include <QPlainTextEdit>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <QTest>
 
 #include "app/MenuBar1.h"
@@ -27,5 +30,14 @@ void QtTest::TearDown() {
 }
 
 void QtTest::Wait(int ms) { QTest::qWait(ms); }
+
+std::vector<QString> MarkedWords(const QPlainTextEdit& edit) {
+  std::vector<QString> marked;
+  for (QTextBlock block = edit.document()->begin(); block.isValid(); block = block.next())
+    for (const QTextLayout::FormatRange& range : block.layout()->formats())
+      if (range.format.underlineStyle() == QTextCharFormat::SpellCheckUnderline)
+        marked.push_back(block.text().mid(range.start, range.length));
+  return marked;
+}
 
 }  // namespace testing_support
