@@ -331,7 +331,10 @@ class TextAreaView : public View<TextArea, QPlainTextEdit> {
     // that is no edit of the user's.
     connect(widget, &QPlainTextEdit::textChanged, this, [this] {
       if (Subject() && !SpellingHighlighter::Remarking())
-        Model().UserEdited(FromDisplayText(widget->toPlainText()));
+        Model().UserEdited([edit = QPointer(widget)]() -> std::optional<std::string> {
+          if (!edit) return std::nullopt;
+          return FromDisplayText(edit->toPlainText());
+        });
     });
     widget->installEventFilter(this);
     widget->setContextMenuPolicy(Qt::CustomContextMenu);
