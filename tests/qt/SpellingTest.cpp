@@ -196,6 +196,12 @@ TEST_F(Spelling, AnEditChecksOnlyItsParagraph) {
   edit->moveCursor(QTextCursor::End);
   QTest::keyClicks(edit, " six");
   EXPECT_EQ(counting.checks, 2 + 3 + 3 + 3);  // "four five" and, key by key, "s", "si", "six"
+  // Checking turned on goes over the text once, not again from the event loop.
+  counting.checks = 0;
+  window->checked->SetAutomaticallyCheckSpelling(false);
+  window->checked->SetAutomaticallyCheckSpelling(true);
+  QTest::qWait(5);
+  EXPECT_EQ(counting.checks, 200 * 3 + 3);
 }
 
 }  // namespace
