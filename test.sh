@@ -33,5 +33,7 @@ fuzz() {
     grep -E '^(#|stat::number_of_executed_units|Done|==)' | tail -n 3
 }
 fuzz record_fuzz "${QUANDREL_FUZZ_SECONDS:-60}" -dict="$ROOT/fuzz/records.dict"
-fuzz spell_fuzz "${QUANDREL_SPELL_FUZZ_SECONDS:-25}"
+# The spelling library makes its settings folder: the run's own, not the user's.
+XDG_CONFIG_HOME="$corpus" ASPELL_CONF="home-dir $corpus" \
+  fuzz spell_fuzz "${QUANDREL_SPELL_FUZZ_SECONDS:-25}"
 echo "fuzz: 2 passed, 0 failed"

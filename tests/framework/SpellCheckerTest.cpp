@@ -2,6 +2,7 @@
 // English dictionary, and the splitting of text into the words it checks.
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <algorithm>
@@ -76,16 +77,23 @@ TEST(EnchantSpellChecker, IgnoredWordsLastTheRunAndAddedWordsTheNextOneToo) {
   EXPECT_TRUE(next.IsKnown("frobnicatey"));
 }
 
-TEST(EnchantSpellChecker, AnUnwritableSettingsFolderKeepsAnAddedWordForThisRun) {
+// A settings folder that cannot be made (one under a plain file: not even
+// root can) keeps an added word for this run; a personal list of garbage is
+// the library's to read past.
+TEST(EnchantSpellChecker, AnUnwritableOrDamagedPersonalListLeavesCheckingWorking) {
   QTemporaryDir folder;
-  const QString blocked = folder.filePath("file");
-  ASSERT_TRUE(QFile(blocked).open(QIODevice::WriteOnly));
-  // A folder under a plain file can be made by nobody, not even root.
-  setenv("ENCHANT_CONFIG_DIR", (blocked + "/enchant").toLocal8Bit().constData(), 1);
-  {
+  QFile plain(folder.filePath("file")), garbage(folder.filePath("damaged/en_US.dic"));
+  ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
+  ASSERT_TRUE(QDir(folder.path()).mkdir("damaged") && garbage.open(QIODevice::WriteOnly));
+  garbage.write(QByteArray("\xff\xfe\0\x80teh\n\n\xc3", 10).repeated(1000));
+  garbage.close();
+  for (const QString& settings : {plain.fileName() + "/enchant", folder.filePath("damaged")}) {
+    setenv("ENCHANT_CONFIG_DIR", settings.toLocal8Bit().constData(), 1);
     fw::EnchantSpellChecker checker;
+    EXPECT_TRUE(checker.HasDictionary());
+    EXPECT_FALSE(checker.IsKnown("wrod"));
     checker.AddToDictionary("quorbelt");
-    EXPECT_TRUE(checker.IsKnown("quorbelt"));
+    EXPECT_TRUE(checker.IsKnown("quorbelt")) << settings.toStdString();
   }
   unsetenv("ENCHANT_CONFIG_DIR");
 }

@@ -175,12 +175,15 @@ TEST_F(Spelling, IgnoreAndAddUnmarkTheWordEverywhere) {
 // Counts the words it is asked about and knows them all.
 class CountingChecker : public fw::SpellChecker {
  public:
-  int checks = 0;
+  int checks = 0, suggestions = 0;
   bool HasDictionary() override { return true; }
 
  protected:
   bool Check(std::string_view) override { return ++checks, true; }
-  std::vector<std::string> Suggest(std::string_view) override { return {}; }
+  std::vector<std::string> Suggest(std::string_view) override {
+    ++suggestions;
+    return {};
+  }
   void AddToSession(std::string_view) override {}
   void AddToPersonalList(std::string_view) override {}
 };
@@ -202,6 +205,7 @@ TEST_F(Spelling, AnEditChecksOnlyItsParagraph) {
   window->checked->SetAutomaticallyCheckSpelling(true);
   QTest::qWait(5);
   EXPECT_EQ(counting.checks, 200 * 3 + 3);
+  EXPECT_EQ(counting.suggestions, 0);  // those wait for a right-click
 }
 
 }  // namespace
