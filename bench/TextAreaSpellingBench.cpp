@@ -30,6 +30,7 @@ class UncheckedInstructions : public fw::Window {
     fw::SetProperties(*this, auxwindows::WindowRecord(600, 361, "Instructions"));
   }
   void CreateControls() override {
+    // clang-format off
     static const std::vector<fw::ControlDesign> designs{
         {.name = "TextArea1", .cls = auxwindows::Kind::TextArea, .left = 28, .top = 24,
          .width = 480, .height = 259, .text = InstructionsText().c_str(), .tabIndex = 0},
@@ -37,12 +38,13 @@ class UncheckedInstructions : public fw::Window {
          .width = 80, .height = 20, .text = "OK", .tabIndex = 1,
          .extras = {.buttonStyle = auxwindows::kButtonStyle}},
     };
+    // clang-format on
     static const std::vector<std::string> records = [] {
       std::vector<std::string> made = auxwindows::ControlRecords(designs);
       fw::RecordBuilder unchecked;
       for (const fw::RecordEntry& entry : fw::DecodeRecord(made[0]))
-        unchecked.Add(entry.key, entry.key == "AutomaticallyCheckSpelling" ? fw::Value(false)
-                                                                            : entry.value);
+        unchecked.Add(entry.key,
+                      entry.key == "AutomaticallyCheckSpelling" ? fw::Value(false) : entry.value);
       made[0] = unchecked.Bytes();
       return made;
     }();
@@ -102,8 +104,7 @@ void BM_InstructionsCheckedVsUnchecked(benchmark::State& state) {
   OpenAndClose<UncheckedInstructions>();
   Paired(
       state, [] { return TimeOnce(&OpenAndClose<Window3>); },
-      [] { return TimeOnce(&OpenAndClose<UncheckedInstructions>); }, "checked_us",
-      "unchecked_us");
+      [] { return TimeOnce(&OpenAndClose<UncheckedInstructions>); }, "checked_us", "unchecked_us");
 }
 BENCHMARK(BM_InstructionsCheckedVsUnchecked)->UseManualTime()->Unit(benchmark::kMicrosecond);
 

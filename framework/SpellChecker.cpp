@@ -80,9 +80,8 @@ std::vector<WordSpan> SplitWords(std::u16string_view text) {
 bool SpellChecker::IsKnown(std::string_view word) { return !Valid(word) || Check(word); }
 
 std::vector<std::string> SpellChecker::Suggestions(std::string_view word) {
-  if (!Valid(word) ||
-      g_utf8_strlen(word.data(), static_cast<gssize>(word.size())) >
-          static_cast<glong>(kLongestWordToSuggestFor))
+  if (!Valid(word) || g_utf8_strlen(word.data(), static_cast<gssize>(word.size())) >
+                          static_cast<glong>(kLongestWordToSuggestFor))
     return {};
   std::vector<std::string> suggestions = Suggest(word);
   if (suggestions.size() > kMostSuggestions) suggestions.resize(kMostSuggestions);

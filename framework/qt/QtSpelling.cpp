@@ -31,7 +31,6 @@ bool Known(const QString& text, const WordSpan& word) {
           .toStdString());
 }
 
-
 int remarking = 0;
 
 }  // namespace
@@ -59,7 +58,8 @@ void SpellingHighlighter::Remark(QTextDocument* document) {
 }
 
 void SpellingHighlighter::MarkAllAgain() {
-  for (SpellingHighlighter* highlighter : Highlighters()) highlighter->Remark(highlighter->document());
+  for (SpellingHighlighter* highlighter : Highlighters())
+    highlighter->Remark(highlighter->document());
 }
 
 bool SpellingHighlighter::Remarking() { return remarking > 0; }

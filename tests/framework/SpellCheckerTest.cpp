@@ -27,12 +27,16 @@ TEST(SplitWords, LettersWithInnerApostrophesAndNoRunsHoldingDigitsOrUnderscores)
   };
   const std::vector<Row> rows{
       {u"teh wrod, recieve.", {u"teh", u"wrod", u"recieve"}},
-      {u"don't 'quoted' rock\u2019n\u2019roll o'", {u"don't", u"quoted", u"rock\u2019n\u2019roll", u"o"}},
+      {u"don't 'quoted' rock\u2019n\u2019roll o'",
+       {u"don't", u"quoted", u"rock\u2019n\u2019roll", u"o"}},
       {u"R2D2 user_id 2012 BCS's", {u"BCS's"}},
       {u"single-elimination (STEP 1:", {u"single", u"elimination", u"STEP"}},
-      {u"cafe\u0301 \u03ba\u03b1\u03bb\u03ae \uc548\ub155", {u"cafe\u0301", u"\u03ba\u03b1\u03bb\u03ae", u"\uc548\ub155"}},
+      {u"cafe\u0301 \u03ba\u03b1\u03bb\u03ae \uc548\ub155",
+       {u"cafe\u0301", u"\u03ba\u03b1\u03bb\u03ae", u"\uc548\ub155"}},
       // A lone surrogate is no letter; an emoji (a pair) is none either.
-      {u"ab\xD800" u"cd e\U0001F600f", {u"ab", u"cd", u"e", u"f"}},
+      {u"ab\xD800"
+       u"cd e\U0001F600f",
+       {u"ab", u"cd", u"e", u"f"}},
       {u"", {}},
   };
   for (const Row& row : rows) EXPECT_EQ(Words(row.text), row.words);
@@ -41,8 +45,10 @@ TEST(SplitWords, LettersWithInnerApostrophesAndNoRunsHoldingDigitsOrUnderscores)
 TEST(EnchantSpellChecker, KnowsEnglishAndSuggestsTheBestFirst) {
   fw::EnchantSpellChecker checker;
   ASSERT_TRUE(checker.HasDictionary()) << "the English dictionary must be installed";
-  for (const char* known : {"the", "word", "receive", "don't", "Google"}) EXPECT_TRUE(checker.IsKnown(known)) << known;
-  for (const char* unknown : {"teh", "wrod", "recieve", "ReplayAll"}) EXPECT_FALSE(checker.IsKnown(unknown)) << unknown;
+  for (const char* known : {"the", "word", "receive", "don't", "Google"})
+    EXPECT_TRUE(checker.IsKnown(known)) << known;
+  for (const char* unknown : {"teh", "wrod", "recieve", "ReplayAll"})
+    EXPECT_FALSE(checker.IsKnown(unknown)) << unknown;
   const auto suggestions = checker.Suggestions("recieve");
   ASSERT_FALSE(suggestions.empty());
   EXPECT_EQ(suggestions.front(), "receive");
