@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test: the suites, the same
 # suites built with AddressSanitizer, UndefinedBehaviorSanitizer and
-# LeakSanitizer, and a minute of fuzzing of the design-record decoder.
+# LeakSanitizer, and a minute and a half of fuzzing of the design-record
+# decoder and of the spell checker.
 source "$(dirname "$0")/scripts/common.sh"
 ensure_packages "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}" "${FUZZ_PACKAGES[@]}"
 
@@ -16,12 +17,23 @@ UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 LSAN_OPTIONS="suppressions=$ROOT/tests/lsan.supp:print_suppressions=0" \
   ctest --test-dir "$ROOT/build-asan" --output-on-failure -j "$(nproc)" -E 'EndToEnd'
 
-echo "== Fuzzing the design-record decoder"
+echo "== Fuzzing the design-record decoder and the spell checker"
 build "$ROOT/build-fuzz" -DCMAKE_CXX_COMPILER=clang++ -DQUANDREL_FUZZ=ON -DQUANDREL_TESTS=OFF \
-  -DQUANDREL_BENCH=OFF -- record_fuzz
+  -DQUANDREL_BENCH=OFF -- record_fuzz spell_fuzz
 corpus="$(mktemp -d)"
 trap 'rm -rf "$corpus"' EXIT
-"$ROOT/build-fuzz/fuzz/record_fuzz" -max_total_time="${QUANDREL_FUZZ_SECONDS:-60}" \
-  -dict="$ROOT/fuzz/records.dict" -rss_limit_mb=2048 -print_final_stats=1 "$corpus" 2>&1 |
-  grep -E '^(#|stat::number_of_executed_units|Done|==)' | tail -n 3
-echo "fuzz: 1 passed, 0 failed"
+# fuzz NAME SECONDS [libFuzzer options...]
+fuzz() {
+  local name="$1" seconds="$2"
+  shift 2
+  mkdir -p "$corpus/$name"
+  echo "-- $name"
+  "$ROOT/build-fuzz/fuzz/$name" -max_total_time="$seconds" -rss_limit_mb=2048 \
+    -print_final_stats=1 "$@" "$corpus/$name" 2>&1 |
+    grep -E '^(#|stat::number_of_executed_units|Done|==)' | tail -n 3
+}
+fuzz record_fuzz "${QUANDREL_FUZZ_SECONDS:-60}" -dict="$ROOT/fuzz/records.dict"
+# The spelling library makes its settings folder: the run's own, not the user's.
+XDG_CONFIG_HOME="$corpus" ASPELL_CONF="home-dir $corpus" \
+  fuzz spell_fuzz "${QUANDREL_SPELL_FUZZ_SECONDS:-25}"
+echo "fuzz: 2 passed, 0 failed"

@@ -8,6 +8,8 @@
 #include <iostream>
 #include <random>
 
+#include "framework/SpellChecker.h"
+
 namespace fw {
 
 namespace {
@@ -72,6 +74,8 @@ uint64_t NextRandomSeed() {
 std::unique_ptr<RandomSource> MakeRandomSource(uint64_t seed) {
   return std::make_unique<Xoshiro>(seed);
 }
+
+SpellChecker& Services::Spelling() { return SharedSpellChecker(); }
 
 void BasicServices::ShowMessage(const std::string& text) { std::cerr << text << '\n'; }
 bool BasicServices::OpenURL(const std::string&) { return false; }

@@ -1,13 +1,15 @@
 #pragma once
 // Every service with an effect outside the window goes through this one seam:
 // the message box, opening a URL, the Shift key, the clock and its short date
-// text, the application's folder and new random sources. Tests put their own
-// in place with SetServices.
+// text, the application's folder, new random sources and the spell checker.
+// Tests put their own in place with SetServices.
 #include <cstdint>
 #include <memory>
 #include <string>
 
 namespace fw {
+
+class SpellChecker;
 
 struct DateTime {
   int year = 2000, month = 1, day = 1, hour = 0, minute = 0, second = 0;
@@ -31,6 +33,9 @@ class Services {
   // Empty where the program's folder cannot be found.
   virtual std::string ApplicationFolder() = 0;
   virtual std::unique_ptr<RandomSource> NewRandomSource() = 0;
+  // The one checker of the process, shared by every window (see
+  // SharedSpellChecker); its dictionary loads when first needed.
+  virtual SpellChecker& Spelling();
 };
 
 // Services without a toolkit: messages go to standard error, nothing opens a

@@ -1,5 +1,9 @@
 #pragma once
 // What text fields and text areas share: the editable text and its options.
+#include <functional>
+#include <optional>
+#include <utility>
+
 #include "framework/Control.h"
 
 namespace fw {
@@ -10,9 +14,32 @@ class TextEdit : public RectControl {
   const ClassInfo& Class() const override { return StaticClass(); }
 
   // The user typed: the text follows without raising anything.
-  void UserEdited(const std::string& text) { text_ = text; }
+  void UserEdited(const std::string& text) {
+    typed_ = nullptr;
+    text_ = text;
+  }
+  // The same for a long text: typed gives the text when it is next read, so
+  // that a keystroke in a megabyte of text does not copy the megabyte; where
+  // it gives none (its widget is gone), the text stays as last read.
+  void UserEdited(std::function<std::optional<std::string>()> typed) { typed_ = std::move(typed); }
 
-  FW_PROPERTY(std::string, Text, text_, {}, Aspect::Text)
+  const std::string& Text() const {
+    if (typed_)
+      if (std::optional<std::string> typed = std::exchange(typed_, nullptr)())
+        text_ = std::move(*typed);
+    return text_;
+  }
+  void SetText(const std::string& value) {
+    if (Text() == value) return;
+    text_ = value;
+    Changed(Aspect::Text);
+  }
+
+ private:
+  mutable std::string text_;
+  mutable std::function<std::optional<std::string>()> typed_;
+
+ public:
   FW_PROPERTY(bool, Border, border_, true, Aspect::Options)
   FW_PROPERTY(bool, UseFocusRing, useFocusRing_, true, Aspect::Options)
   FW_PROPERTY(Color, TextColor, textColor_, kBlack, Aspect::Colors)

@@ -7,6 +7,7 @@
 #include "framework/PopupMenu.h"
 #include "framework/Runtime.h"
 #include "framework/Strings.h"
+#include "framework/TextEdit.h"
 #include "framework/Timer.h"
 
 namespace fw {
@@ -54,6 +55,10 @@ const ClassInfo& Window::StaticClass() {
 }
 
 Window::~Window() {
+  // A text the user typed is read from its widget when asked for; a control
+  // that outlives the window keeps it from now on.
+  for (const auto& control : controls_)
+    if (auto* edit = dynamic_cast<TextEdit*>(control.get())) edit->Text();
   // Controls go first: their views are children of the window's view.
   byName_.clear();
   controls_.clear();

@@ -8,6 +8,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPalette>
@@ -31,6 +32,7 @@
 #include "framework/Strings.h"
 #include "framework/TextEdit.h"
 #include "framework/Window.h"
+#include "framework/qt/QtSpelling.h"
 #include "framework/qt/QtWindowView.h"
 
 namespace fw::qt {
@@ -333,10 +335,19 @@ class TextFieldView : public View<TextField, QLineEdit> {
 class TextAreaView : public View<TextArea, QPlainTextEdit> {
  public:
   explicit TextAreaView(Control& control) : View(control) {
+    // Qt reports the spelling marks' new layout as a change of the text:
+    // that is no edit of the user's.
     connect(widget, &QPlainTextEdit::textChanged, this, [this] {
-      if (Subject()) Model().UserEdited(FromDisplayText(widget->toPlainText()));
+      if (Subject() && !SpellingHighlighter::Remarking())
+        Model().UserEdited([edit = QPointer(widget)]() -> std::optional<std::string> {
+          if (!edit) return std::nullopt;
+          return FromDisplayText(edit->toPlainText());
+        });
     });
     widget->installEventFilter(this);
+    widget->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(widget, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { ShowContextMenu(at); });
   }
 
  protected:
@@ -369,6 +380,7 @@ class TextAreaView : public View<TextArea, QPlainTextEdit> {
     }
     if (Is(aspect, {Aspect::Colors})) PaintTextColours(widget, Model());
     if (Is(aspect, {Aspect::Options})) {
+      CheckSpelling(Model().AutomaticallyCheckSpelling());
       widget->setFrameShape(Model().Border() ? QFrame::StyledPanel : QFrame::NoFrame);
       widget->setReadOnly(Model().ReadOnly());
       widget->setTabChangesFocus(!Model().AcceptTabs());
@@ -392,7 +404,34 @@ class TextAreaView : public View<TextArea, QPlainTextEdit> {
     widget->verticalScrollBar()->setValue(down);
   }
 
+  // Marks come with the highlighter and go with it.
+  void CheckSpelling(bool on) {
+    if (on && !highlighter_) {
+      highlighter_ = new SpellingHighlighter(widget->document());
+    } else if (!on && highlighter_) {
+      highlighter_->Detach();
+      delete highlighter_;
+    }
+  }
+
+  // The usual edit menu; on an unknown word, its corrections above it.
+  void ShowContextMenu(const QPoint& at) {
+    QMenu* menu = widget->createStandardContextMenu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    if (highlighter_ && !widget->isReadOnly()) {
+      QTextCursor word = highlighter_->UnknownWordAt(widget->cursorForPosition(at).position());
+      if (!word.isNull())
+        AddCorrections(*menu, word.selectedText(), [this, word](const QString& replacement) {
+          QTextCursor replaced = word;
+          replaced.insertText(replacement);  // one step to undo
+          widget->setTextCursor(replaced);
+        });
+    }
+    menu->popup(widget->viewport()->mapToGlobal(at));
+  }
+
   std::optional<QTextCursor> hidden_;
+  QPointer<SpellingHighlighter> highlighter_;
 };
 
 class CheckBoxView : public View<CheckBox, QCheckBox> {

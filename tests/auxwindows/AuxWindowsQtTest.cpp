@@ -9,6 +9,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSyntaxHighlighter>
 #include <QTest>
 #include <QTextBlock>
 #include <iostream>
@@ -80,6 +81,29 @@ TEST_F(AuxWindowsQt, InstructionsShowTheParagraphsAsLines) {
   EXPECT_TRUE(area->document()->findBlockByNumber(0).text().startsWith(" A search"));
   EXPECT_EQ(area->lineWrapMode(), QPlainTextEdit::WidgetWidth);
   EXPECT_FALSE(area->isReadOnly());
+}
+
+// The instructions are checked as they are shown and as the user types at
+// their end; the main window's fields never are.
+TEST_F(AuxWindowsQt, InstructionsMarkUnknownWordsAndTheMainWindowNone) {
+  auto window = ChooseFromMenu<Window3>(*main, "instructionsinstructions");
+  auto* area = WidgetFor<QPlainTextEdit>(window->TextArea1());
+  ASSERT_TRUE(area);
+  std::vector<QString> marked = testing_support::MarkedWords(*area);
+  for (const char* word : {"UsernameTodaysDate", "quandrel"})
+    EXPECT_NE(std::find(marked.begin(), marked.end(), word), marked.end()) << word;
+  EXPECT_EQ(std::find(marked.begin(), marked.end(), "tournament"), marked.end());
+  area->moveCursor(QTextCursor::End);
+  QTest::keyClicks(area, " teh wrod recieve");
+  marked = testing_support::MarkedWords(*area);
+  EXPECT_EQ(std::vector<QString>(marked.end() - 3, marked.end()),
+            (std::vector<QString>{"teh", "wrod", "recieve"}));
+
+  auto* field = WidgetFor<QLineEdit>(main->TextField1());
+  ASSERT_TRUE(field);
+  QTest::keyClicks(field, "teh");
+  EXPECT_FALSE(main->TextField1()->AutomaticallyCheckSpelling());
+  EXPECT_TRUE(TopLevelOf(*main)->findChildren<QSyntaxHighlighter*>().isEmpty());
 }
 
 TEST_F(AuxWindowsQt, ReturnAndEscapeDoNotPressOk) {

@@ -18,6 +18,9 @@ folder="$work"
 [ -z "$locales" ] || { folder="$work/caf"$'\xe9'; mkdir "$folder"; }
 cp "$program" "$folder/quandrel"
 log="$work/quandrel.log"
+# The spelling library keeps its word lists in the settings folders: the
+# run's own, so the user's are never touched.
+export XDG_CONFIG_HOME="$work/config" ASPELL_CONF="home-dir $work"
 
 source "$(dirname "$0")/x_session.sh"
 start_x 150 1280x1024
@@ -79,6 +82,58 @@ sleep 0.3
 click 536 539 99 20
 sleep 0.5
 shot 3-saved
+
+# ---- Spell checking in the Instructions window ----------------------------
+# Opens the Instructions window from the menu bar, types a correct word and
+# then a misspelt one on a new last line of its text area, and counts the
+# red pixels of the spell-check underline in the text area each time: only
+# the misspelt word adds them. Closes the window again with OK.
+red_pixels() {  # red_pixels IMAGE LEFT TOP WIDTH HEIGHT
+  /usr/bin/convert "$1" -crop "$4x$5+$2+$3" +repage \
+    -fx 'r>0.8 && g<0.6 && b<0.6 && r-g>0.3' -format '%[fx:round(mean*w*h)]' info:
+}
+check_spelling_marks() {
+  local instructions="" x
+  for x in 110 100 125; do
+    xdotool mousemove --sync $((origin_x + x)) $((Y + menu / 2)) click 1
+    sleep 0.4
+    xdotool key Down Return
+    sleep 0.6
+    instructions="$(xdotool search --onlyvisible --name '^Instructions$' 2>/dev/null | head -n 1 || true)"
+    [ -n "$instructions" ] && break
+    xdotool key Escape Escape
+  done
+  [ -n "$instructions" ] || { echo "the Instructions window did not open"; cat "$log"; exit 1; }
+  xdotool windowmove --sync "$instructions" 0 0 || true
+  sleep 0.3
+  local X Y WIDTH HEIGHT SCREEN WINDOW
+  eval "$(xdotool getwindowgeometry --shell "$instructions")"
+  local left=$((X + 28)) top=$((Y + HEIGHT - 361 + 24))
+  xdotool mousemove --sync $((left + 200)) $((top + 100)) click 1
+  xdotool key ctrl+End Return
+  local shots=() word
+  for word in receive recieve; do
+    xdotool type --delay 40 "$word"
+    sleep 0.5
+    shots+=("$work/spelling-$word.png")
+    import -window root "${shots[-1]}"
+    for _ in $(seq ${#word}); do xdotool key BackSpace; done
+  done
+  local correct misspelt
+  correct=$(red_pixels "${shots[0]}" "$left" "$top" 460 259)
+  misspelt=$(red_pixels "${shots[1]}" "$left" "$top" 460 259)
+  [ "$misspelt" -gt $((correct + 8)) ] ||
+    { echo "no spelling mark under a misspelt word: red pixels $correct, then $misspelt"; exit 1; }
+  xdotool mousemove --sync $((X + 428 + 40)) $((Y + HEIGHT - 361 + 308 + 10)) click 1
+  sleep 0.3
+  [ -z "$(xdotool search --onlyvisible --name '^Instructions$' 2>/dev/null || true)" ] ||
+    { echo "OK did not close the Instructions window"; exit 1; }
+  # A click on a bare corner of the main window makes it active again.
+  xdotool mousemove --sync $((origin_x + 845)) $((origin_y + 645)) click 1
+  sleep 0.3
+}
+check_spelling_marks
+# ---- end of spell checking -------------------------------------------------
 
 quit_program
 

@@ -152,6 +152,22 @@ TEST_F(QtTest, ViewsMirrorStateAndPlaceFramedControlsInWindowCoordinates) {
   EXPECT_EQ(line->palette().color(QPalette::Base), QColor(255, 152, 51));
 }
 
+// What the user types into a text area is its Text at once, and stays its
+// Text after the window and its widgets are gone.
+TEST_F(QtTest, TypedTextOutlivesTheWindow) {
+  auto window = fw::Window::Create<ViewWindow>();
+  std::shared_ptr<fw::TextArea> area = window->area;
+  window->area->SetText("one\r\ntwo");
+  QTest::keyClicks(WidgetFor<QPlainTextEdit>(*area), "x");
+  EXPECT_EQ(area->Text(), "xone\rtwo");
+  QTest::keyClicks(WidgetFor<QPlainTextEdit>(*area), "y");
+  window->Close();
+  window.reset();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_EQ(fw::qt::WidgetOf(*area), nullptr);
+  EXPECT_EQ(area->Text(), "xyone\rtwo");
+}
+
 // A text area with HideSelection shows no selection while another window is
 // active, and shows it again when its own window is; without it, the
 // selection stays on show.

@@ -3,6 +3,9 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QSpontaneKeyEvent>
+#include <QPlainTextEdit>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <QTest>
 #include <QWheelEvent>
 #include <QWidget>
@@ -44,5 +47,14 @@ void QtTest::TearDown() {
 }
 
 void QtTest::Wait(int ms) { QTest::qWait(ms); }
+
+std::vector<QString> MarkedWords(const QPlainTextEdit& edit) {
+  std::vector<QString> marked;
+  for (QTextBlock block = edit.document()->begin(); block.isValid(); block = block.next())
+    for (const QTextLayout::FormatRange& range : block.layout()->formats())
+      if (range.format.underlineStyle() == QTextCharFormat::SpellCheckUnderline)
+        marked.push_back(block.text().mid(range.start, range.length));
+  return marked;
+}
 
 }  // namespace testing_support

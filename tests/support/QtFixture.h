@@ -3,18 +3,27 @@
 // test programs), with the test services.
 #include <gtest/gtest.h>
 
+#include <QString>
 #include <memory>
+#include <vector>
 
 class QWidget;
 
 #include "framework/qt/QtBackend.h"
 #include "tests/support/TestServices.h"
 
+class QPlainTextEdit;
+
+inline void PrintTo(const QString& text, std::ostream* out) { *out << text.toStdString(); }
+
 namespace testing_support {
 
 // Turns the mouse wheel over the middle of a widget, one notch per step,
 // down for positive steps.
 void TurnWheel(QWidget* widget, int steps);
+
+// The words under the spell-check underline, in the order of the text.
+std::vector<QString> MarkedWords(const QPlainTextEdit& edit);
 
 class QtTest : public ::testing::Test {
  protected:

@@ -1,13 +1,15 @@
 #pragma once
 // Services for tests: every message is recorded and answered OK, URLs are
-// recorded, Shift and the date are what the test says, and random draws can
-// be scripted value by value.
+// recorded, Shift and the date are what the test says, random draws can be
+// scripted value by value, and the spell checker can be replaced (the real
+// one by default).
 #include <deque>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "framework/Services.h"
+#include "framework/SpellChecker.h"
 
 namespace testing_support {
 
@@ -26,6 +28,7 @@ class TestServices : public fw::Services {
   // when empty, sources draw real random numbers.
   std::deque<int32_t> scriptedDraws;
   int randomSourcesMade = 0;
+  fw::SpellChecker* spelling = nullptr;
 
   void ShowMessage(const std::string& text) override;
   bool OpenURL(const std::string& url) override;
@@ -34,6 +37,7 @@ class TestServices : public fw::Services {
   std::string ShortDate(const fw::DateTime& date) override;
   std::string ApplicationFolder() override { return folder; }
   std::unique_ptr<fw::RandomSource> NewRandomSource() override;
+  fw::SpellChecker& Spelling() override { return spelling ? *spelling : Services::Spelling(); }
 };
 
 }  // namespace testing_support

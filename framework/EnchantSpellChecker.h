@@ -1,0 +1,45 @@
+#pragma once
+// The spell checker over Enchant, the desktop's spelling library: it picks
+// the engine the system prefers for the language and keeps the user's
+// personal word list where other desktop programs keep it
+// ($XDG_CONFIG_HOME/enchant).
+#include <string>
+#include <unordered_map>
+
+#include "framework/SpellChecker.h"
+
+typedef struct str_enchant_broker EnchantBroker;
+typedef struct str_enchant_dict EnchantDict;
+
+namespace fw {
+
+class EnchantSpellChecker final : public SpellChecker {
+ public:
+  // The language's dictionary, or else another installed one of the same
+  // language ("en_GB" for "en_US"); loaded when first needed.
+  explicit EnchantSpellChecker(std::string language = "en_US");
+  ~EnchantSpellChecker() override;
+  EnchantSpellChecker(const EnchantSpellChecker&) = delete;
+  EnchantSpellChecker& operator=(const EnchantSpellChecker&) = delete;
+
+  bool HasDictionary() override;
+
+ protected:
+  bool Check(std::string_view word) override;
+  std::vector<std::string> Suggest(std::string_view word) override;
+  void AddToSession(std::string_view word) override;
+  void AddToPersonalList(std::string_view word) override;
+
+ private:
+  EnchantDict* Dictionary();
+
+  std::string language_;
+  bool loaded_ = false;
+  EnchantBroker* broker_ = nullptr;
+  EnchantDict* dictionary_ = nullptr;
+  // Answers already given: a text repeats its words, and asking the engine
+  // costs far more than a look-up. Emptied when a word becomes known.
+  std::unordered_map<std::string, bool> answers_;
+};
+
+}  // namespace fw

@@ -1,0 +1,118 @@
+// The spell checker over the desktop's spelling library, with the real
+// English dictionary, and the splitting of text into the words it checks.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cstdlib>
+
+#include "framework/EnchantSpellChecker.h"
+#include "framework/SpellChecker.h"
+
+namespace {
+
+std::vector<std::u16string> Words(std::u16string_view text) {
+  std::vector<std::u16string> words;
+  for (const fw::WordSpan& word : fw::SplitWords(text))
+    words.emplace_back(text.substr(word.start, word.length));
+  return words;
+}
+
+TEST(SplitWords, LettersWithInnerApostrophesAndNoRunsHoldingDigitsOrUnderscores) {
+  struct Row {
+    std::u16string text;
+    std::vector<std::u16string> words;
+  };
+  const std::vector<Row> rows{
+      {u"teh wrod, recieve.", {u"teh", u"wrod", u"recieve"}},
+      {u"don't 'quoted' rock\u2019n\u2019roll o'",
+       {u"don't", u"quoted", u"rock\u2019n\u2019roll", u"o"}},
+      {u"R2D2 user_id 2012 BCS's", {u"BCS's"}},
+      {u"single-elimination (STEP 1:", {u"single", u"elimination", u"STEP"}},
+      {u"cafe\u0301 \u03ba\u03b1\u03bb\u03ae \uc548\ub155",
+       {u"cafe\u0301", u"\u03ba\u03b1\u03bb\u03ae", u"\uc548\ub155"}},
+      // A lone surrogate is no letter; an emoji (a pair) is none either.
+      {u"ab\xD800"
+       u"cd e\U0001F600f",
+       {u"ab", u"cd", u"e", u"f"}},
+      {u"", {}},
+  };
+  for (const Row& row : rows) EXPECT_EQ(Words(row.text), row.words);
+}
+
+TEST(EnchantSpellChecker, KnowsEnglishAndSuggestsTheBestFirst) {
+  fw::EnchantSpellChecker checker;
+  ASSERT_TRUE(checker.HasDictionary()) << "the English dictionary must be installed";
+  for (const char* known : {"the", "word", "receive", "don't", "Google"})
+    EXPECT_TRUE(checker.IsKnown(known)) << known;
+  for (const char* unknown : {"teh", "wrod", "recieve", "ReplayAll"})
+    EXPECT_FALSE(checker.IsKnown(unknown)) << unknown;
+  const auto suggestions = checker.Suggestions("recieve");
+  ASSERT_FALSE(suggestions.empty());
+  EXPECT_EQ(suggestions.front(), "receive");
+  EXPECT_LE(suggestions.size(), fw::SpellChecker::kMostSuggestions);
+}
+
+TEST(EnchantSpellChecker, BadInputNeitherCrashesNorHangs) {
+  fw::EnchantSpellChecker checker;
+  const std::string huge(10000, 'a');
+  EXPECT_FALSE(checker.IsKnown(huge));
+  EXPECT_TRUE(checker.Suggestions(huge).empty());
+  EXPECT_TRUE(checker.Suggestions(std::string(101, 'b')).empty());
+  // Not UTF-8: no word, so nothing to mark or to correct.
+  EXPECT_TRUE(checker.IsKnown("\xff\xfe\x80"));
+  EXPECT_TRUE(checker.Suggestions("\xc3").empty());
+  checker.Ignore("\xff");
+  checker.AddToDictionary("\xff");
+  EXPECT_FALSE(checker.IsKnown("\xce\xba\xce\xb1\xce\xbb\xce\xae"));  // Greek
+}
+
+// Ignore lasts for the run; "Add to Dictionary" goes into the personal list
+// in the user's settings folder (a temporary one in the tests), so a checker
+// made afterwards knows the word too.
+TEST(EnchantSpellChecker, IgnoredWordsLastTheRunAndAddedWordsTheNextOneToo) {
+  fw::EnchantSpellChecker checker;
+  checker.Ignore("blorpish");
+  checker.AddToDictionary("frobnicatey");
+  EXPECT_TRUE(checker.IsKnown("blorpish"));
+  EXPECT_TRUE(checker.IsKnown("frobnicatey"));
+  fw::EnchantSpellChecker next;
+  EXPECT_FALSE(next.IsKnown("blorpish"));
+  EXPECT_TRUE(next.IsKnown("frobnicatey"));
+}
+
+// A settings folder that cannot be made (one under a plain file: not even
+// root can) keeps an added word for this run; a personal list of garbage is
+// the library's to read past.
+TEST(EnchantSpellChecker, AnUnwritableOrDamagedPersonalListLeavesCheckingWorking) {
+  QTemporaryDir folder;
+  QFile plain(folder.filePath("file")), garbage(folder.filePath("damaged/en_US.dic"));
+  ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
+  ASSERT_TRUE(QDir(folder.path()).mkdir("damaged") && garbage.open(QIODevice::WriteOnly));
+  garbage.write(QByteArray("\xff\xfe\0\x80teh\n\n\xc3", 10).repeated(1000));
+  garbage.close();
+  for (const QString& settings : {plain.fileName() + "/enchant", folder.filePath("damaged")}) {
+    setenv("ENCHANT_CONFIG_DIR", settings.toLocal8Bit().constData(), 1);
+    fw::EnchantSpellChecker checker;
+    EXPECT_TRUE(checker.HasDictionary());
+    EXPECT_FALSE(checker.IsKnown("wrod"));
+    checker.AddToDictionary("quorbelt");
+    EXPECT_TRUE(checker.IsKnown("quorbelt")) << settings.toStdString();
+  }
+  unsetenv("ENCHANT_CONFIG_DIR");
+}
+
+TEST(EnchantSpellChecker, WithoutTheLanguageItKnowsEveryWordAndSaysSoOnce) {
+  testing::internal::CaptureStderr();
+  fw::EnchantSpellChecker checker("xx_XX");
+  EXPECT_FALSE(checker.HasDictionary());
+  EXPECT_TRUE(checker.IsKnown("teh"));
+  EXPECT_TRUE(checker.Suggestions("teh").empty());
+  checker.AddToDictionary("teh");
+  const std::string said = testing::internal::GetCapturedStderr();
+  EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+}
+
+}  // namespace

@@ -1,0 +1,211 @@
+// Spell checking in a text area on real widgets, with the real English
+// dictionary: marks as the user types, corrections in the context menu, and
+// marks that are formats only.
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "framework/EnchantSpellChecker.h"
+#include "framework/Record.h"
+#include "framework/TextEdit.h"
+#include "framework/Window.h"
+#include "framework/qt/QtControlViews.h"
+#include "tests/support/QtFixture.h"
+
+namespace {
+
+using testing_support::QtTest;
+
+std::vector<QString> Marked(QPlainTextEdit* edit) { return testing_support::MarkedWords(*edit); }
+
+class AreasWindow : public fw::Window {
+ public:
+  std::shared_ptr<fw::TextArea> checked = std::make_shared<fw::TextArea>();
+  std::shared_ptr<fw::TextArea> other = std::make_shared<fw::TextArea>();
+
+  void Layout() override {
+    fw::SetProperties(*this, fw::RecordBuilder().Int32("Width", 500).Int32("Height", 300).Bytes());
+  }
+  void CreateControls() override {
+    for (auto [area, name, top] : {std::tuple{checked, "Checked", 10}, {other, "Other", 150}}) {
+      AddControl(area, name);
+      fw::SetProperties(*area, fw::RecordBuilder()
+                                   .Int32("Left", 10)
+                                   .Int32("Top", top)
+                                   .Int32("Width", 480)
+                                   .Int32("Height", 130)
+                                   .Boolean("AutomaticallyCheckSpelling", true)
+                                   .Bytes());
+    }
+  }
+};
+
+QPlainTextEdit* EditOf(const fw::Control& control) {
+  return qobject_cast<QPlainTextEdit*>(fw::qt::WidgetOf(control));
+}
+
+// Right-clicks the first occurrence of a word; returns the menu that opens.
+QMenu* ContextMenuOn(QPlainTextEdit* edit, const QString& word) {
+  QTextCursor cursor(edit->document());
+  cursor.setPosition(static_cast<int>(edit->toPlainText().indexOf(word)) + 1);
+  const QPoint at = edit->cursorRect(cursor).center();
+  QContextMenuEvent event(QContextMenuEvent::Mouse, at, edit->viewport()->mapToGlobal(at));
+  QCoreApplication::sendEvent(edit->viewport(), &event);
+  for (QMenu* menu : edit->findChildren<QMenu*>())
+    if (menu->isVisible()) return menu;
+  return nullptr;
+}
+
+QStringList Entries(QMenu* menu) {
+  QStringList entries;
+  for (QAction* action : menu->actions()) entries << (action->isSeparator() ? "-" : action->text());
+  return entries;
+}
+
+void Choose(QMenu* menu, const QString& entry) {
+  for (QAction* action : menu->actions())
+    if (action->text() == entry) action->trigger();
+  menu->close();
+}
+
+class Spelling : public QtTest {
+ protected:
+  void SetUp() override {
+    QtTest::SetUp();
+    window = fw::Window::Create<AreasWindow>();
+    edit = EditOf(*window->checked);
+  }
+  std::shared_ptr<AreasWindow> window;
+  QPlainTextEdit* edit = nullptr;
+};
+
+TEST_F(Spelling, TypedWordsAreMarkedUntilFixedAndThePropertySwitchesTheMarks) {
+  QTest::keyClicks(edit, "the teh wrod");
+  EXPECT_EQ(Marked(edit), (std::vector<QString>{"teh", "wrod"}));
+  for (int i = 0; i < 3; ++i) QTest::keyClick(edit, Qt::Key_Backspace);
+  QTest::keyClicks(edit, "ord");
+  EXPECT_EQ(Marked(edit), (std::vector<QString>{"teh"}));
+
+  window->checked->SetAutomaticallyCheckSpelling(false);
+  EXPECT_TRUE(Marked(edit).empty());
+  window->checked->SetAutomaticallyCheckSpelling(true);
+  EXPECT_EQ(Marked(edit), (std::vector<QString>{"teh"}));
+  EXPECT_EQ(window->checked->Text(), "the teh word");
+}
+
+// Marking, unmarking and marking again, here or from another text area,
+// change neither the text (to the byte: were a new layout taken for the
+// user's edit, a CR LF would become a CR) nor the undo history.
+TEST_F(Spelling, MarksAreFormatsOnly) {
+  QTest::keyClicks(edit, "teh wrod");
+  const int steps = edit->document()->availableUndoSteps();
+  window->other->SetText("teh\r\nwrod");
+  QPlainTextEdit* other = EditOf(*window->other);
+  for (bool on : {false, true, false, true}) {
+    window->other->SetAutomaticallyCheckSpelling(on);
+    EXPECT_EQ(Marked(other).size(), on ? 2u : 0u);
+  }
+  Choose(ContextMenuOn(edit, "teh"), "Ignore");
+  QTest::qWait(1);
+  EXPECT_EQ(Marked(other), (std::vector<QString>{"wrod"}));
+  EXPECT_EQ(window->other->Text(), "teh\r\nwrod");
+  EXPECT_EQ(window->checked->Text(), "teh wrod");
+  EXPECT_EQ(edit->document()->availableUndoSteps(), steps);
+  EXPECT_EQ(other->document()->availableUndoSteps(), 0);
+}
+
+TEST_F(Spelling, ASuggestionReplacesTheWordAsOneUndoStep) {
+  window->checked->SetText("We recieve it");
+  QMenu* menu = ContextMenuOn(edit, "recieve");
+  ASSERT_NE(menu, nullptr);
+  const QStringList entries = Entries(menu);
+  EXPECT_EQ(entries.front(), "receive");
+  const auto ignore = entries.indexOf("Ignore");
+  ASSERT_GT(ignore, 0);
+  EXPECT_LE(ignore, 8);
+  EXPECT_EQ(entries.mid(ignore, 3), (QStringList{"Ignore", "Add to Dictionary", "-"}));
+  EXPECT_GT(entries.size(), ignore + 3);  // the usual edit entries follow
+  Choose(menu, "receive");
+  EXPECT_EQ(window->checked->Text(), "We receive it");
+  EXPECT_TRUE(Marked(edit).empty());
+  edit->undo();
+  EXPECT_EQ(window->checked->Text(), "We recieve it");
+  EXPECT_EQ(Marked(edit), (std::vector<QString>{"recieve"}));
+}
+
+TEST_F(Spelling, AKnownWordOrNoDictionaryGivesTheUsualMenu) {
+  window->checked->SetText("the teh");
+  QMenu* usual = edit->createStandardContextMenu();
+  const QStringList expected = Entries(usual);
+  delete usual;
+  QMenu* menu = ContextMenuOn(edit, "the");
+  ASSERT_NE(menu, nullptr);
+  EXPECT_EQ(Entries(menu), expected);
+  menu->close();
+
+  fw::NoSpellChecker none;
+  services.spelling = &none;
+  window->checked->SetAutomaticallyCheckSpelling(false);
+  window->checked->SetAutomaticallyCheckSpelling(true);
+  EXPECT_TRUE(Marked(edit).empty());
+  menu = ContextMenuOn(edit, "teh");
+  ASSERT_NE(menu, nullptr);
+  EXPECT_EQ(Entries(menu), expected);
+  menu->close();
+}
+
+// "Ignore" unmarks the word in every text area; "Add to Dictionary" too,
+// and it is in the personal list for the next run.
+TEST_F(Spelling, IgnoreAndAddUnmarkTheWordEverywhere) {
+  window->checked->SetText("zorbly frobnicatey");
+  window->other->SetText("zorbly frobnicatey");
+  QPlainTextEdit* other = EditOf(*window->other);
+  EXPECT_EQ(Marked(other), (std::vector<QString>{"zorbly", "frobnicatey"}));
+  Choose(ContextMenuOn(edit, "zorbly"), "Ignore");
+  EXPECT_EQ(Marked(other), (std::vector<QString>{"frobnicatey"}));
+  Choose(ContextMenuOn(edit, "frobnicatey"), "Add to Dictionary");
+  EXPECT_TRUE(Marked(other).empty());
+  EXPECT_TRUE(fw::EnchantSpellChecker().IsKnown("frobnicatey"));
+  EXPECT_FALSE(fw::EnchantSpellChecker().IsKnown("zorbly"));
+}
+
+// Counts the words it is asked about and knows them all.
+class CountingChecker : public fw::SpellChecker {
+ public:
+  int checks = 0, suggestions = 0;
+  bool HasDictionary() override { return true; }
+
+ protected:
+  bool Check(std::string_view) override { return ++checks, true; }
+  std::vector<std::string> Suggest(std::string_view) override {
+    ++suggestions;
+    return {};
+  }
+  void AddToSession(std::string_view) override {}
+  void AddToPersonalList(std::string_view) override {}
+};
+
+TEST_F(Spelling, AnEditChecksOnlyItsParagraph) {
+  CountingChecker counting;
+  services.spelling = &counting;
+  std::string text;
+  for (int i = 0; i < 200; ++i) text += "one two three\r";
+  window->checked->SetText(text + "four five");
+  EXPECT_EQ(counting.checks, 200 * 3 + 2);
+  counting.checks = 0;
+  edit->moveCursor(QTextCursor::End);
+  QTest::keyClicks(edit, " six");
+  EXPECT_EQ(counting.checks, 2 + 3 + 3 + 3);  // "four five" and, key by key, "s", "si", "six"
+  // Checking turned on goes over the text once, not again from the event loop.
+  counting.checks = 0;
+  window->checked->SetAutomaticallyCheckSpelling(false);
+  window->checked->SetAutomaticallyCheckSpelling(true);
+  QTest::qWait(5);
+  EXPECT_EQ(counting.checks, 200 * 3 + 3);
+  EXPECT_EQ(counting.suggestions, 0);  // those wait for a right-click
+}
+
+}  // namespace
