@@ -4,6 +4,7 @@
 // its whole block and disables Save_List, or tells the user why it did not
 // and leaves Save_List enabled for another try.
 #include <array>
+#include <iostream>
 #include <optional>
 #include <string>
 #include <utility>
@@ -57,23 +58,33 @@ std::optional<std::vector<std::string>> ResultsBlock(const fw::Listbox& table) {
 }
 
 // Appends the block to the file, or creates the file with it. Empty when
-// the block was written and the file closed cleanly, else the reason. The
-// block goes out in one write, so a save killed on the way leaves all of it
-// or none; one that could not be finished is taken back, so the file never
-// holds half a block for the next save to run on from. That happens before
-// the close, while this save still holds the file and so no other can have
-// written after the block. A last line without its line end (a note added
-// by hand) gets one first, so the header starts a line of its own.
+// the block was written and synced to the device, else the reason. The
+// block's room is reserved first, so that a full disk refuses it before a
+// byte is written, and it goes out in one write, so a save killed on the way
+// leaves all of it or none; one that could not be finished is taken back, so
+// the file never holds half a block for the next save to run on from. That
+// happens before the close, while this save still holds the file and so no
+// other can have written after the block. A last line without its line end
+// (a note added by hand) gets one first, so the header starts a line of its
+// own.
 std::string WriteBlock(fw::FolderItem& file, const std::vector<std::string>& lines) {
   constexpr char kIncomplete[] = ", and the file may now end with an incomplete block";
   std::shared_ptr<fw::TextOutputStream> stream = file.AppendOrCreateTextFile();
   if (!stream) return file.LastError().empty() ? "the file could not be opened" : file.LastError();
   std::string block = stream->AtLineStart() ? "" : fw::EndOfLine();
   for (const std::string& line : lines) block += line + fw::EndOfLine();
-  stream->Write(block);
-  if (stream->Flush()) return stream->Close() ? std::string() : stream->Error() + kIncomplete;
+  if (stream->Reserve(block.size())) stream->Write(block);
+  if (stream->Flush()) {
+    // The block is on the device: a retry after a failed close would write
+    // it a second time.
+    if (!stream->Close())
+      std::cerr << "The results were saved to \"" << stream->Path()
+                << "\", but closing it failed: " << stream->Error() << '\n';
+    return {};
+  }
   std::string failure = stream->Error();
-  if (!stream->TakeBack()) failure += kIncomplete;
+  // Only bytes this save wrote can leave a block unfinished.
+  if (!stream->TakeBack() && stream->Written() > 0) failure += kIncomplete;
   stream->Close();
   return failure;
 }
