@@ -15,6 +15,7 @@
 #include "framework/Runtime.h"
 #include "framework/Services.h"
 #include "framework/Strings.h"
+#include "framework/SystemReason.h"
 #include "mainwindow/Contact.h"
 #include "mainwindow/Window1.h"
 
@@ -36,10 +37,12 @@ std::string ResultsFileName(const std::string& cleanedId, const fw::Date& date) 
 }
 
 std::string SaveFailure(const std::string& fileName, std::string reason) {
-  // The system's reasons start with a capital; here they end a sentence. Only
-  // an ASCII capital is lowered: the reason is UTF-8, and a byte beyond ASCII
-  // is part of a character that the locale's own tolower would spoil.
-  if (!reason.empty() && reason[0] >= 'A' && reason[0] <= 'Z')
+  // The system's reasons start with a capital; here they end a sentence. An
+  // English one loses it, while another language's capital may belong to the
+  // word itself (a German noun) and stays. Only an ASCII capital is lowered:
+  // the reason is UTF-8, and a byte beyond ASCII is part of a character that
+  // the locale's own tolower would spoil.
+  if (fw::SystemReasonsInEnglish() && !reason.empty() && reason[0] >= 'A' && reason[0] <= 'Z')
     reason[0] = static_cast<char>(reason[0] - 'A' + 'a');
   return "The results could not be saved to \"" + fileName + "\": " + reason + ".";
 }

@@ -295,24 +295,35 @@ TEST_F(ResultsFileTest, ABlockThatCannotBeFinishedIsTakenBack) {
 
 // The system's reason reaches the message in UTF-8 whatever character set
 // the user's locale has, its first character whole: in a single-byte locale
-// the first byte of a UTF-8 letter is a letter of that locale too.
+// the first byte of a UTF-8 letter is a letter of that locale too. Only an
+// English reason loses its capital; a German noun keeps its own.
 TEST_F(ResultsFileTest, TheSystemsReasonIsQuotedInUtf8InEveryLocale) {
-  const std::pair<const char*, const char*> kReasons[] = {
-      {"de_DE.ISO-8859-1", "die Datei ist zu gro\xC3\x9F."},
-      {"ru_RU.CP1251",
+  const struct {
+    const char* locale;
+    const char* language;  // LANGUAGE, where it is set
+    const char* reason;
+  } kReasons[] = {
+      {"C", nullptr, "file too large."},
+      {"de_DE.UTF-8", nullptr, "Die Datei ist zu gro\xC3\x9F."},
+      {"de_DE.UTF-8", "en", "file too large."},
+      {"de_DE.ISO-8859-1", nullptr, "Die Datei ist zu gro\xC3\x9F."},
+      {"ru_RU.CP1251", nullptr,
        "\xD0\xA4\xD0\xB0\xD0\xB9\xD0\xBB \xD1\x81\xD0\xBB\xD0\xB8\xD1\x88\xD0\xBA"
        "\xD0\xBE\xD0\xBC \xD0\xB2\xD0\xB5\xD0\xBB\xD0\xB8\xD0\xBA."}};  // Файл слишком велик.
   auto w = PlayedBracket("legacy");
-  for (const auto& [locale, reason] : kReasons) {
-    testing_support::ScopedLocale legacy(locale);
-    ASSERT_TRUE(legacy.InPlace()) << locale;
+  for (const auto& row : kReasons) {
+    testing_support::ScopedLocale legacy(row.locale);
+    ASSERT_TRUE(legacy.InPlace()) << row.locale;
+    if (row.language) ::setenv("LANGUAGE", row.language, 1);
     LimitFileSize(100);
     w->PushButton11()->UserClick();
     Unlimit();
+    if (row.language) ::unsetenv("LANGUAGE");
     ASSERT_FALSE(services.messages.empty());
-    EXPECT_EQ(services.messages.back(),
-              std::string("The results could not be saved to \"legacy-12-7-26.txt\": ") + reason)
-        << locale;
+    EXPECT_EQ(
+        services.messages.back(),
+        std::string("The results could not be saved to \"legacy-12-7-26.txt\": ") + row.reason)
+        << row.locale;
   }
 }
 
