@@ -57,11 +57,36 @@ bool TextOutputStream::Write(const std::string& text) {
       error_ = SystemReason(errno);
       return false;
     }
+    // A file system that takes nothing (a FUSE one has been seen doing so)
+    // would take nothing for ever.
+    if (n == 0) {
+      error_ = "the file system accepted nothing";
+      return false;
+    }
     done += static_cast<size_t>(n);
     written_ += n;
     unsynced_ = true;
   }
   return true;
+}
+
+bool TextOutputStream::Reserve(size_t length) {
+  struct stat info {};
+  if (fd_ < 0 || ::fstat(fd_, &info) != 0) {
+    if (error_.empty()) error_ = fd_ < 0 ? "the file is closed" : SystemReason(errno);
+    return false;
+  }
+  // The file's length stays as it is, so a reader never sees the room; where
+  // the file system cannot reserve, the writes go out as they would anyway
+  // (never zeros written in its place).
+  for (;;) {
+    if (::fallocate(fd_, FALLOC_FL_KEEP_SIZE, info.st_size, static_cast<off_t>(length)) == 0)
+      return true;
+    if (errno == EINTR) continue;
+    if (errno == EOPNOTSUPP || errno == ENOSYS) return true;
+    error_ = SystemReason(errno);
+    return false;
+  }
 }
 
 bool TextOutputStream::WriteLine(const std::string& text) { return Write(text + EndOfLine()); }
@@ -88,9 +113,11 @@ bool TextOutputStream::Flush() {
     return false;
   }
   // A write that failed earlier means the file is not what the caller wrote,
-  // so a clean flush must not report success.
+  // so a clean flush must not report success. Only a file that cannot be
+  // synced at all counts as synced: one gone read-only since the write may
+  // have lost it.
   if (unsynced_) {
-    if (::fsync(fd_) == 0 || errno == EINVAL || errno == EROFS)
+    if (::fsync(fd_) == 0 || errno == EINVAL)
       unsynced_ = false;
     else if (error_.empty())
       error_ = SystemReason(errno);

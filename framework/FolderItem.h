@@ -20,8 +20,13 @@ class TextOutputStream : public Object {
   explicit TextOutputStream(int fd, std::string path, bool created = false);
   ~TextOutputStream() override;
 
-  // Writes the text whole; false (and Error set) when the system refused.
+  // Writes the text whole; false (and Error set) when the system refused or
+  // took nothing.
   bool Write(const std::string& text);
+  // Reserves room for that many bytes after the file's end, so that a write
+  // of them cannot run out of room part way; false (and Error set) when the
+  // device has no such room. A file system that cannot reserve counts as done.
+  bool Reserve(size_t length);
   // Writes the text and the platform line end.
   bool WriteLine(const std::string& text);
   // Whether what is written next starts a line of its own: the file is empty
@@ -42,6 +47,8 @@ class TextOutputStream : public Object {
   bool Close();
   const std::string& Error() const { return error_; }
   const std::string& Path() const { return path_; }
+  // How many bytes this stream has written.
+  off_t Written() const { return written_; }
 
  private:
   int fd_;

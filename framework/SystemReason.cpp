@@ -3,6 +3,8 @@
 #include <iconv.h>
 #include <langinfo.h>
 
+#include <clocale>
+#include <cstdlib>
 #include <cstring>
 
 #include "framework/Strings.h"
@@ -10,6 +12,12 @@
 namespace fw {
 
 namespace {
+
+bool IsEnglish(const std::string& language) {
+  return language == "C" || language == "POSIX" || language.starts_with("C.") || language == "en" ||
+         language.starts_with("en_") || language.starts_with("en.") ||
+         language.starts_with("en@") || language.starts_with("en:");
+}
 
 bool IsAscii(const std::string& text) {
   for (char c : text)
@@ -44,6 +52,16 @@ std::string SystemReason(int error) {
   const char* codeset = ::nl_langinfo(CODESET);
   if (IsAscii(reason) || !codeset || EqualsIgnoreCase(codeset, "UTF-8")) return reason;
   return ToUtf8(reason, codeset);
+}
+
+bool SystemReasonsInEnglish() {
+  const char* messages = std::setlocale(LC_MESSAGES, nullptr);
+  const std::string locale = messages ? messages : "C";
+  // The C library's messages follow LANGUAGE before the locale, except in
+  // the C locale itself, which is never translated.
+  if (locale == "C" || locale == "POSIX") return true;
+  const char* language = std::getenv("LANGUAGE");
+  return IsEnglish(language && *language ? language : locale);
 }
 
 }  // namespace fw

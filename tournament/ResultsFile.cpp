@@ -4,6 +4,7 @@
 // its whole block and disables Save_List, or tells the user why it did not
 // and leaves Save_List enabled for another try.
 #include <array>
+#include <iostream>
 #include <optional>
 #include <string>
 #include <utility>
@@ -14,6 +15,7 @@
 #include "framework/Runtime.h"
 #include "framework/Services.h"
 #include "framework/Strings.h"
+#include "framework/SystemReason.h"
 #include "mainwindow/Contact.h"
 #include "mainwindow/Window1.h"
 
@@ -35,10 +37,12 @@ std::string ResultsFileName(const std::string& cleanedId, const fw::Date& date) 
 }
 
 std::string SaveFailure(const std::string& fileName, std::string reason) {
-  // The system's reasons start with a capital; here they end a sentence. Only
-  // an ASCII capital is lowered: the reason is UTF-8, and a byte beyond ASCII
-  // is part of a character that the locale's own tolower would spoil.
-  if (!reason.empty() && reason[0] >= 'A' && reason[0] <= 'Z')
+  // The system's reasons start with a capital; here they end a sentence. An
+  // English one loses it, while another language's capital may belong to the
+  // word itself (a German noun) and stays. Only an ASCII capital is lowered:
+  // the reason is UTF-8, and a byte beyond ASCII is part of a character that
+  // the locale's own tolower would spoil.
+  if (fw::SystemReasonsInEnglish() && !reason.empty() && reason[0] >= 'A' && reason[0] <= 'Z')
     reason[0] = static_cast<char>(reason[0] - 'A' + 'a');
   return "The results could not be saved to \"" + fileName + "\": " + reason + ".";
 }
@@ -57,23 +61,33 @@ std::optional<std::vector<std::string>> ResultsBlock(const fw::Listbox& table) {
 }
 
 // Appends the block to the file, or creates the file with it. Empty when
-// the block was written and the file closed cleanly, else the reason. The
-// block goes out in one write, so a save killed on the way leaves all of it
-// or none; one that could not be finished is taken back, so the file never
-// holds half a block for the next save to run on from. That happens before
-// the close, while this save still holds the file and so no other can have
-// written after the block. A last line without its line end (a note added
-// by hand) gets one first, so the header starts a line of its own.
+// the block was written and synced to the device, else the reason. The
+// block's room is reserved first, so that a full disk refuses it before a
+// byte is written, and it goes out in one write, so a save killed on the way
+// leaves all of it or none; one that could not be finished is taken back, so
+// the file never holds half a block for the next save to run on from. That
+// happens before the close, while this save still holds the file and so no
+// other can have written after the block. A last line without its line end
+// (a note added by hand) gets one first, so the header starts a line of its
+// own.
 std::string WriteBlock(fw::FolderItem& file, const std::vector<std::string>& lines) {
   constexpr char kIncomplete[] = ", and the file may now end with an incomplete block";
   std::shared_ptr<fw::TextOutputStream> stream = file.AppendOrCreateTextFile();
   if (!stream) return file.LastError().empty() ? "the file could not be opened" : file.LastError();
   std::string block = stream->AtLineStart() ? "" : fw::EndOfLine();
   for (const std::string& line : lines) block += line + fw::EndOfLine();
-  stream->Write(block);
-  if (stream->Flush()) return stream->Close() ? std::string() : stream->Error() + kIncomplete;
+  if (stream->Reserve(block.size())) stream->Write(block);
+  if (stream->Flush()) {
+    // The block is on the device: a retry after a failed close would write
+    // it a second time.
+    if (!stream->Close())
+      std::cerr << "The results were saved to \"" << stream->Path()
+                << "\", but closing it failed: " << stream->Error() << '\n';
+    return {};
+  }
   std::string failure = stream->Error();
-  if (!stream->TakeBack()) failure += kIncomplete;
+  // Only bytes this save wrote can leave a block unfinished.
+  if (!stream->TakeBack() && stream->Written() > 0) failure += kIncomplete;
   stream->Close();
   return failure;
 }

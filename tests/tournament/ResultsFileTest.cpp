@@ -15,6 +15,7 @@
 #include <sys/un.h>
 #include <unistd.h>
 
+#include <array>
 #include <atomic>
 #include <chrono>
 #include <csignal>
@@ -294,24 +295,35 @@ TEST_F(ResultsFileTest, ABlockThatCannotBeFinishedIsTakenBack) {
 
 // The system's reason reaches the message in UTF-8 whatever character set
 // the user's locale has, its first character whole: in a single-byte locale
-// the first byte of a UTF-8 letter is a letter of that locale too.
+// the first byte of a UTF-8 letter is a letter of that locale too. Only an
+// English reason loses its capital; a German noun keeps its own.
 TEST_F(ResultsFileTest, TheSystemsReasonIsQuotedInUtf8InEveryLocale) {
-  const std::pair<const char*, const char*> kReasons[] = {
-      {"de_DE.ISO-8859-1", "die Datei ist zu gro\xC3\x9F."},
-      {"ru_RU.CP1251",
+  const struct {
+    const char* locale;
+    const char* language;  // LANGUAGE, where it is set
+    const char* reason;
+  } kReasons[] = {
+      {"C", nullptr, "file too large."},
+      {"de_DE.UTF-8", nullptr, "Die Datei ist zu gro\xC3\x9F."},
+      {"de_DE.UTF-8", "en", "file too large."},
+      {"de_DE.ISO-8859-1", nullptr, "Die Datei ist zu gro\xC3\x9F."},
+      {"ru_RU.CP1251", nullptr,
        "\xD0\xA4\xD0\xB0\xD0\xB9\xD0\xBB \xD1\x81\xD0\xBB\xD0\xB8\xD1\x88\xD0\xBA"
        "\xD0\xBE\xD0\xBC \xD0\xB2\xD0\xB5\xD0\xBB\xD0\xB8\xD0\xBA."}};  // Файл слишком велик.
   auto w = PlayedBracket("legacy");
-  for (const auto& [locale, reason] : kReasons) {
-    testing_support::ScopedLocale legacy(locale);
-    ASSERT_TRUE(legacy.InPlace()) << locale;
+  for (const auto& row : kReasons) {
+    testing_support::ScopedLocale legacy(row.locale);
+    ASSERT_TRUE(legacy.InPlace()) << row.locale;
+    if (row.language) ::setenv("LANGUAGE", row.language, 1);
     LimitFileSize(100);
     w->PushButton11()->UserClick();
     Unlimit();
+    if (row.language) ::unsetenv("LANGUAGE");
     ASSERT_FALSE(services.messages.empty());
-    EXPECT_EQ(services.messages.back(),
-              std::string("The results could not be saved to \"legacy-12-7-26.txt\": ") + reason)
-        << locale;
+    EXPECT_EQ(
+        services.messages.back(),
+        std::string("The results could not be saved to \"legacy-12-7-26.txt\": ") + row.reason)
+        << row.locale;
   }
 }
 
@@ -329,26 +341,36 @@ bool AppendOnly(const fs::path& path, bool on) {
 
 // A folder that refuses to remove the file a failed save made (an
 // append-only one) still lets the save cut that file back to nothing; only
-// where the file cannot be cut either (an append-only file) is the user told
-// that it may now end with an incomplete block.
+// where the file cannot be cut either (an append-only file) and bytes of the
+// save may be in it is the user told that it may now end with an incomplete
+// block.
 TEST_F(ResultsFileTest, ATakeBackThatFailsIsReported) {
   auto w = PlayedBracket("kept");
   const fs::path file = folder / "kept-12-7-26.txt";
-  constexpr char kIncomplete[] = ", and the file may now end with an incomplete block.";
-  for (const fs::path& appendOnly : {folder, file}) {
-    if (appendOnly == file) std::ofstream(file) << "theirs\n";
-    if (!AppendOnly(appendOnly, true)) GTEST_SKIP() << "no append-only files here";
-    LimitFileSize(100);
+  const std::string kIncomplete = ", and the file may now end with an incomplete block.";
+  const struct {
+    fs::path appendOnly;
+    rlim_t limit;
+    std::string reason;
+  } kCases[] = {
+      {folder, 100, "file too large."},
+      {file, 100, "file too large" + kIncomplete},
+      {file, 7, "file too large."},  // the first write fails: nothing of the save is there
+  };
+  for (const auto& fault : kCases) {
+    if (fault.appendOnly == file) std::ofstream(file) << "theirs\n";
+    if (!AppendOnly(fault.appendOnly, true)) GTEST_SKIP() << "no append-only files here";
+    LimitFileSize(fault.limit);
     w->PushButton11()->UserClick();
     Unlimit();
-    AppendOnly(appendOnly, false);
+    AppendOnly(fault.appendOnly, false);
     ASSERT_FALSE(services.messages.empty());
     const std::string& message = services.messages.back();
-    const std::string reason =
-        appendOnly == file ? std::string("file too large") + kIncomplete : "file too large.";
-    EXPECT_TRUE(message.ends_with(reason)) << message;
-    if (appendOnly == folder) {
+    EXPECT_TRUE(message.ends_with(": " + fault.reason)) << message;
+    if (fault.appendOnly == folder) {
       EXPECT_EQ(Read(file), "");
+    } else if (fault.limit == 7) {
+      EXPECT_EQ(Read(file), "theirs\n");
     }
     EXPECT_TRUE(w->PushButton11()->Enabled());
   }
@@ -360,11 +382,53 @@ TEST_F(ResultsFileTest, ATakeBackThatFailsIsReported) {
 // among them, sent here first: the count of write calls a save makes to
 // regular files, while counting is on.
 static std::atomic<int> fileWrites = -1;
+// Faults that a file opened for writing only (the save's own) meets while
+// they are set: an error number for fsync, fallocate or close (the close
+// still closes), or writes that take nothing. Those give up after a while
+// with an error, so that a save that retried them for ever shows as a
+// failure rather than a hang.
+static std::atomic<int> fsyncFails = 0, fallocateFails = 0, closeFails = 0;
+static std::atomic<bool> writesTakeNothing = false;
+// The mode, offset and length of the last fallocate on such a file.
+static std::array<std::atomic<off_t>, 3> reserved;
+
+static bool SavesTo(int fd) {
+  struct stat info {};
+  return ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) &&
+         (::fcntl(fd, F_GETFL) & O_ACCMODE) == O_WRONLY;
+}
+static int Fail(int error) {
+  errno = error;
+  return -1;
+}
+
 extern "C" ssize_t __real_write(int fd, const void* data, size_t size);
 extern "C" ssize_t __wrap_write(int fd, const void* data, size_t size) {
   struct stat info {};
   if (fileWrites >= 0 && ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) ++fileWrites;
+  if (writesTakeNothing && SavesTo(fd)) {
+    static std::atomic<int> nothings = 0;
+    return ++nothings % 1000 ? 0 : Fail(EIO);
+  }
   return __real_write(fd, data, size);
+}
+extern "C" int __real_fsync(int fd);
+extern "C" int __wrap_fsync(int fd) {
+  return fsyncFails && SavesTo(fd) ? Fail(fsyncFails) : __real_fsync(fd);
+}
+extern "C" int __real_fallocate(int fd, int mode, off_t offset, off_t length);
+extern "C" int __wrap_fallocate(int fd, int mode, off_t offset, off_t length) {
+  if (!SavesTo(fd)) return __real_fallocate(fd, mode, offset, length);
+  reserved[0] = mode;
+  reserved[1] = offset;
+  reserved[2] = length;
+  return fallocateFails ? Fail(fallocateFails) : __real_fallocate(fd, mode, offset, length);
+}
+extern "C" int __real_close(int fd);
+extern "C" int __wrap_close(int fd) {
+  const bool fails = closeFails && SavesTo(fd);
+  const int closed = __real_close(fd);
+  return fails ? Fail(closeFails) : closed;
 }
 
 namespace {
@@ -393,6 +457,66 @@ TEST_F(ResultsFileTest, ABlockIsWrittenInOneGoOnALineOfItsOwn) {
   w->PushButton11()->UserClick();
   EXPECT_EQ(Read(file), first + Block(*w));
   EXPECT_EQ(services.messages.size(), 1u);
+}
+
+// What the file system does after the open. A save fails, says why and
+// leaves the file as it was (and free for the next save) where the block may
+// not have reached the device: a sync refused (a file system gone read-only),
+// writes that take nothing, no room to reserve for the block (a full disk,
+// before a byte is written). It is saved where the block is on the device
+// whatever comes after (a close that fails), and where the file system merely
+// cannot reserve.
+TEST_F(ResultsFileTest, ASaveIsDoneOnlyWhereTheBlockReachedTheDevice) {
+  const struct {
+    const char* userId;
+    std::atomic<int>* fault;  // or writes that take nothing
+    int error;
+    const char* reason;  // empty where the save is done
+    int writes;
+  } kFaults[] = {
+      {"sync", &fsyncFails, EROFS, "read-only file system", 1},
+      {"nothing", nullptr, 0, "the file system accepted nothing", 1},
+      {"full", &fallocateFails, ENOSPC, "no space left on device", 0},
+      {"noroom", &fallocateFails, EOPNOTSUPP, "", 1},
+      {"close", &closeFails, EIO, "", 1},
+  };
+  for (const auto& fault : kFaults) {
+    SCOPED_TRACE(fault.userId);
+    auto w = PlayedBracket(fault.userId);
+    const std::string name = fault.userId + std::string("-12-7-26.txt");
+    const fs::path file = folder / name;
+    std::ofstream(file) << "theirs\n";
+    services.messages.clear();
+    reserved[0] = reserved[1] = reserved[2] = -1;
+    fileWrites = 0;
+    if (fault.fault) {
+      *fault.fault = fault.error;
+    } else {
+      writesTakeNothing = true;
+    }
+    w->PushButton11()->UserClick();
+    writesTakeNothing = false;
+    if (fault.fault) *fault.fault = 0;
+    EXPECT_EQ(fileWrites.exchange(-1), fault.writes);
+    EXPECT_EQ(reserved[0], FALLOC_FL_KEEP_SIZE);
+    EXPECT_EQ(reserved[1], 7);
+    EXPECT_EQ(reserved[2], off_t(Block(*w).size()));
+    if (*fault.reason == '\0') {
+      EXPECT_TRUE(services.messages.empty());
+      EXPECT_EQ(Read(file), "theirs\n" + Block(*w));
+      EXPECT_FALSE(w->PushButton11()->Enabled());
+    } else {
+      EXPECT_EQ(services.messages, std::vector<std::string>{"The results could not be saved to \"" +
+                                                            name + "\": " + fault.reason + "."});
+      EXPECT_EQ(Read(file), "theirs\n");
+      EXPECT_TRUE(w->PushButton11()->Enabled());
+      // The file is free for the next save.
+      w->PushButton11()->UserClick();
+      EXPECT_EQ(Read(file), "theirs\n" + Block(*w));
+      EXPECT_EQ(services.messages.size(), 1u);
+    }
+    w->PushButton8()->UserClick();
+  }
 }
 
 TEST_F(ResultsFileTest, ABlockWrittenAtTheSameMomentIsKept) {
