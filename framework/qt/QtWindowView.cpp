@@ -390,6 +390,8 @@ void QtWindowView::ControlsCreated() {
 void QtWindowView::Show() {
   if (!top_) return;
   Fit();
+  // A window the user has minimised comes back too, not only to the front.
+  top_->setWindowState(top_->windowState() & ~Qt::WindowMinimized);
   top_->show();
   top_->raise();
   top_->activateWindow();
