@@ -83,7 +83,7 @@ bool EditApplies(EditCommand command) {
       case EditCommand::Cut:
       case EditCommand::Clear: return selection && !area->isReadOnly();
       case EditCommand::Copy: return selection;
-      case EditCommand::Paste: return clipboardText && !area->isReadOnly();
+      case EditCommand::Paste: return area->canPaste();
       case EditCommand::SelectAll: return !area->document()->isEmpty();
       case EditCommand::None: return false;
     }
