@@ -74,7 +74,9 @@ void TextAreaWidget::insertFromMimeData(const QMimeData* source) {
 bool TextAreaWidget::event(QEvent* event) {
   // Every widget of a window hears of the window's activation, whichever of
   // them has the focus; the focus moving inside an active window keeps the
-  // selection on show.
+  // selection on show. The selection is put away rather than drawn in
+  // inactive colours: those would take a palette of the area's own (see
+  // MirrorColours).
   if (event->type() == QEvent::WindowDeactivate && hideSelection_ && !hidden_ &&
       textCursor().hasSelection()) {
     hidden_ = textCursor();
@@ -82,7 +84,10 @@ bool TextAreaWidget::event(QEvent* event) {
     bare.clearSelection();
     ShowCursor(bare);
   } else if (event->type() == QEvent::WindowActivate && hidden_) {
-    ShowCursor(*std::exchange(hidden_, std::nullopt));
+    // A click that activated the window may have placed the cursor already.
+    const QTextCursor selection = *std::exchange(hidden_, std::nullopt);
+    if (!textCursor().hasSelection() && textCursor().position() == selection.position())
+      ShowCursor(selection);
   }
   const bool handled = QPlainTextEdit::event(event);
   // The border belongs to this widget, the text inside it to the viewport:

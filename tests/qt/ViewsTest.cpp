@@ -201,6 +201,14 @@ TEST_F(QtTest, HideSelectionPutsTheSelectionAwayOnlyWhileTheWindowIsInactive) {
     ASSERT_TRUE(Activate(*window));
     EXPECT_EQ(area->textCursor().selectedText(), "Pick eight teams");
   }
+  // A click into the inactive window places the cursor before the window
+  // hears that it is active: the click wins.
+  window->area->SetHideSelection(true);
+  area->selectAll();
+  ASSERT_TRUE(Activate(*other));
+  QTest::mouseClick(area->viewport(), Qt::LeftButton, {}, QPoint(4, 4));
+  ASSERT_TRUE(Activate(*window));
+  EXPECT_FALSE(area->textCursor().hasSelection());
 }
 
 // The middle of the top edge of a widget's border, as drawn now.
