@@ -9,19 +9,28 @@
 #include <QStyleOptionFrame>
 #include <QTextBlock>
 #include <QTextDocument>
-#include <QTextDocumentFragment>
+#include <QUrl>
+#include <QVariant>
 #include <utility>
 
 namespace fw::qt {
 
 namespace {
 
+// Styled text from elsewhere, read without the files it names (style sheets,
+// images): what is pasted brings only itself, and a name that is a named pipe
+// or a slow mount cannot stall the program.
+class PastedDocument : public QTextDocument {
+ protected:
+  QVariant loadResource(int, const QUrl&) override { return {}; }
+};
+
 // What a text area lays out of styled text: its characters with their fonts,
 // sizes, colours and emphasis, a paragraph for each paragraph. Tables, lists
 // and images have no place in it; the area's paragraphs keep their own
 // format. One step to undo.
 void InsertStyled(QTextCursor cursor, const QString& html) {
-  QTextDocument pasted;
+  PastedDocument pasted;
   pasted.setHtml(html);
   cursor.beginEditBlock();
   cursor.removeSelectedText();
@@ -36,6 +45,12 @@ void InsertStyled(QTextCursor cursor, const QString& html) {
     }
   }
   cursor.endEditBlock();
+}
+
+QString PlainTextOf(const QString& html) {
+  PastedDocument pasted;
+  pasted.setHtml(html);
+  return pasted.toPlainText();
 }
 
 }  // namespace
@@ -61,10 +76,9 @@ void TextAreaWidget::insertFromMimeData(const QMimeData* source) {
     InsertStyled(textCursor(), source->html());
   } else {
     // Some programs copy styled text alone: its plain text serves.
-    const QString plain = source->hasText() ? source->text()
-                          : source->hasHtml()
-                              ? QTextDocumentFragment::fromHtml(source->html()).toPlainText()
-                              : QString();
+    const QString plain = source->hasText()   ? source->text()
+                          : source->hasHtml() ? PlainTextOf(source->html())
+                                              : QString();
     if (plain.isEmpty()) return;
     insertPlainText(plain);
   }

@@ -4,12 +4,14 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "framework/Buttons.h"
@@ -268,6 +270,28 @@ TEST_F(QtTest, PastedHtmlKeepsItsStylesInAStyledTextAreaOnly) {
     area->undo();
     EXPECT_EQ(window->area->Text(), "");
   }
+}
+
+// Pasted styled text brings nothing in from files it names (a style sheet
+// here; a named pipe would stall the program).
+TEST_F(QtTest, PastedHtmlReadsNoFileItNames) {
+  auto window = fw::Window::Create<ViewWindow>();
+  window->area->SetStyled(true);
+  QTemporaryDir folder;
+  const QString sheet = folder.filePath("bold.css");
+  QFile file(sheet);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write("span { font-weight: bold; color: #ff0000 }");
+  file.close();
+  auto* copied = new QMimeData;
+  copied->setHtml("<html><head><link rel=\"stylesheet\" type=\"text/css\" href=\"" +
+                  QUrl::fromLocalFile(sheet).toString() + "\"></head><body><span>as is</span></body></html>");
+  QApplication::clipboard()->setMimeData(copied);
+  auto* area = WidgetFor<QPlainTextEdit>(*window->area);
+  area->setFocus();
+  area->paste();
+  EXPECT_EQ(window->area->Text(), "as is");
+  EXPECT_NE(area->textCursor().charFormat().fontWeight(), QFont::Bold);
 }
 
 TEST_F(QtTest, TimerActionComesFromTheEventLoopAfterItsPeriod) {
