@@ -11,7 +11,13 @@
 int main(int argc, char** argv) {
   // Before Qt opens its display connection or writes its first warning.
   fw::RuntimeProtectProcess();
-  QApplication application(argc, argv);
+  // The program takes no options: Qt sees only the program's name, so that
+  // none of Qt's own (-stylesheet, -reverse, ...) changes what the user sees.
+  // Qt's environment variables still apply, as for every Qt program.
+  char fallbackName[] = "quandrel";
+  char* qtArgv[] = {argc > 0 && argv[0] ? argv[0] : fallbackName, nullptr};
+  int qtArgc = 1;
+  QApplication application(qtArgc, qtArgv);
   QApplication::setApplicationName("Quandrel");
   fw::qt::QtBackend backend;
   fw::qt::QtServices services;

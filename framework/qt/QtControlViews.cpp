@@ -14,7 +14,6 @@
 #include <QPalette>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTreeWidget>
 #include <QWheelEvent>
@@ -33,6 +32,7 @@
 #include "framework/TextEdit.h"
 #include "framework/Window.h"
 #include "framework/qt/QtSpelling.h"
+#include "framework/qt/QtTextAreaWidget.h"
 #include "framework/qt/QtWindowView.h"
 
 namespace fw::qt {
@@ -332,7 +332,7 @@ class TextFieldView : public View<TextField, QLineEdit> {
   }
 };
 
-class TextAreaView : public View<TextArea, QPlainTextEdit> {
+class TextAreaView : public View<TextArea, TextAreaWidget> {
  public:
   explicit TextAreaView(Control& control) : View(control) {
     // Qt reports the spelling marks' new layout as a change of the text:
@@ -344,34 +344,12 @@ class TextAreaView : public View<TextArea, QPlainTextEdit> {
           return FromDisplayText(edit->toPlainText());
         });
     });
-    widget->installEventFilter(this);
     widget->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(widget, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& at) { ShowContextMenu(at); });
   }
 
  protected:
-  // HideSelection: while the text area is without the focus (its window is
-  // inactive, or another control has the focus) its selection is put away,
-  // and it comes back with the focus; opening a menu keeps it, for the Edit
-  // items. Inactive highlight colours would do the same, but only through a
-  // palette of the text area's own, whose scroll bars would then fill the
-  // pixmap cache window after window (see MirrorColours).
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    const bool out = event->type() == QEvent::FocusOut, in = event->type() == QEvent::FocusIn;
-    if ((out || in) && static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
-      if (out && Subject() && Model().HideSelection() && widget->textCursor().hasSelection()) {
-        hidden_ = widget->textCursor();
-        QTextCursor bare = *hidden_;
-        bare.clearSelection();
-        ShowCursor(bare);
-      } else if (in && hidden_) {
-        ShowCursor(*std::exchange(hidden_, std::nullopt));
-      }
-    }
-    return View::eventFilter(watched, event);
-  }
-
   void UpdateOwn(Aspect aspect) override {
     QSignalBlocker block(widget);
     if (Is(aspect, {Aspect::Text})) {
@@ -382,6 +360,9 @@ class TextAreaView : public View<TextArea, QPlainTextEdit> {
     if (Is(aspect, {Aspect::Options})) {
       CheckSpelling(Model().AutomaticallyCheckSpelling());
       widget->setFrameShape(Model().Border() ? QFrame::StyledPanel : QFrame::NoFrame);
+      widget->SetFocusRing(Model().Border() && Model().UseFocusRing());
+      widget->SetHideSelection(Model().HideSelection());
+      widget->SetStyled(Model().Styled());
       widget->setReadOnly(Model().ReadOnly());
       widget->setTabChangesFocus(!Model().AcceptTabs());
       widget->setVerticalScrollBarPolicy(Model().ScrollBarVertical() ? Qt::ScrollBarAlwaysOn
@@ -394,16 +375,6 @@ class TextAreaView : public View<TextArea, QPlainTextEdit> {
   }
 
  private:
-  // Puts the cursor back without scrolling the text the user is looking at.
-  void ShowCursor(const QTextCursor& cursor) {
-    QSignalBlocker block(widget);
-    const int across = widget->horizontalScrollBar()->value();
-    const int down = widget->verticalScrollBar()->value();
-    widget->setTextCursor(cursor);
-    widget->horizontalScrollBar()->setValue(across);
-    widget->verticalScrollBar()->setValue(down);
-  }
-
   // Marks come with the highlighter and go with it.
   void CheckSpelling(bool on) {
     if (on && !highlighter_) {
@@ -430,7 +401,6 @@ class TextAreaView : public View<TextArea, QPlainTextEdit> {
     menu->popup(widget->viewport()->mapToGlobal(at));
   }
 
-  std::optional<QTextCursor> hidden_;
   QPointer<SpellingHighlighter> highlighter_;
 };
 

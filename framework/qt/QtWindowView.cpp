@@ -83,7 +83,7 @@ bool EditApplies(EditCommand command) {
       case EditCommand::Cut:
       case EditCommand::Clear: return selection && !area->isReadOnly();
       case EditCommand::Copy: return selection;
-      case EditCommand::Paste: return clipboardText && !area->isReadOnly();
+      case EditCommand::Paste: return area->canPaste();
       case EditCommand::SelectAll: return !area->document()->isEmpty();
       case EditCommand::None: return false;
     }
@@ -390,6 +390,8 @@ void QtWindowView::ControlsCreated() {
 void QtWindowView::Show() {
   if (!top_) return;
   Fit();
+  // A window the user has minimised comes back too, not only to the front.
+  top_->setWindowState(top_->windowState() & ~Qt::WindowMinimized);
   top_->show();
   top_->raise();
   top_->activateWindow();

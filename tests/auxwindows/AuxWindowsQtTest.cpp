@@ -163,6 +163,26 @@ TEST_F(AuxWindowsQt, PressOnTheLinkOpensThePageAndClosesTheBox) {
   EXPECT_EQ(fw::Window::GetImplicitWindow(Window2::StaticClass()), nullptr);
 }
 
+// Minimises the window the menu item opens and chooses the item again: the
+// same window comes back, not minimised, and active.
+template <class W>
+void ExpectMinimisedWindowBack(Window1& main, const char* item) {
+  SCOPED_TRACE(item);
+  auto first = ChooseFromMenu<W>(main, item);
+  QWidget* top = TopLevelOf(*first);
+  top->showMinimized();
+  ASSERT_TRUE(top->isMinimized());
+  EXPECT_EQ(ChooseFromMenu<W>(main, item), first);
+  EXPECT_FALSE(top->isMinimized());
+  EXPECT_TRUE(top->isVisible());
+  EXPECT_TRUE(QTest::qWaitForWindowActive(top));
+}
+
+TEST_F(AuxWindowsQt, TheCommandBringsBackAMinimisedWindow) {
+  ExpectMinimisedWindowBack<Window2>(*main, "FileAboutQuandrel2012");
+  ExpectMinimisedWindowBack<Window3>(*main, "instructionsinstructions");
+}
+
 TEST_F(AuxWindowsQt, ClickOnOkClosesEitherWindow) {
   auto box = ChooseFromMenu<Window2>(*main, "FileAboutQuandrel2012");
   auto window = ChooseFromMenu<Window3>(*main, "instructionsinstructions");

@@ -7,6 +7,7 @@
 #include <QTest>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QTimer>
 
 #include "auxwindows/Window2.h"
@@ -118,6 +119,27 @@ TEST_F(QtTest, EditItemsWorkOnTheFocusedTextFieldAndOnlyWhenTheyApply) {
   EXPECT_TRUE(action("EditPaste")->isEnabled());
   action("EditPaste")->trigger();
   EXPECT_EQ(window->TextField15()->Text(), "team one");
+}
+
+// A clipboard that holds styled text alone still gives the Instructions
+// window's text area something to paste.
+TEST_F(QtTest, EditPasteTakesStyledTextAloneIntoTheInstructions) {
+  auto window = GetWindow1();
+  QMenuBar* bar = MenuBarOf(*window);
+  bar->findChild<QAction*>("instructionsinstructions")->trigger();
+  auto instructions = fw::Cast<Window3>(fw::Window::GetImplicitWindow(Window3::StaticClass()));
+  ASSERT_TRUE(instructions);
+  QWidget* area = fw::qt::WidgetOf(*instructions->TextArea1());
+  ASSERT_TRUE(QTest::qWaitForWindowActive(area->window()));
+  area->setFocus();
+  auto* copied = new QMimeData;
+  copied->setHtml("<b>Go</b> team");
+  QApplication::clipboard()->setMimeData(copied);
+  Refresh(bar, "EditMenu");
+  auto* paste = bar->findChild<QAction*>("EditPaste");
+  ASSERT_TRUE(paste->isEnabled());
+  paste->trigger();
+  EXPECT_EQ(instructions->TextArea1()->Text().substr(0, 8), "Go team ");
 }
 
 TEST_F(QtTest, AnAddressNothingCanOpenIsNamedToTheUser) {

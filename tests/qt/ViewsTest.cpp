@@ -2,12 +2,16 @@
 // through the same setter as code, and mirroring state raises nothing.
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "framework/Buttons.h"
@@ -168,25 +172,126 @@ TEST_F(QtTest, TypedTextOutlivesTheWindow) {
   EXPECT_EQ(area->Text(), "xyone\rtwo");
 }
 
+QWidget* TopLevelOf(const fw::Window& window) {
+  return dynamic_cast<fw::qt::QtWindowView*>(window.View())->TopLevel();
+}
+
+bool Activate(const fw::Window& window) {
+  TopLevelOf(window)->activateWindow();
+  return QTest::qWaitForWindowActive(TopLevelOf(window));
+}
+
 // A text area with HideSelection shows no selection while another window is
-// active, and shows it again when its own window is; without it, the
+// active, and shows it again when its own window is; the focus moving on to
+// another control of the active window keeps it on show. Without it, the
 // selection stays on show.
-TEST_F(QtTest, HideSelectionPutsTheSelectionAwayWhileTheWindowIsInactive) {
+TEST_F(QtTest, HideSelectionPutsTheSelectionAwayOnlyWhileTheWindowIsInactive) {
   auto window = fw::Window::Create<ViewWindow>();
+  auto other = fw::Window::Create<ViewWindow>();
   window->area->SetText("Pick eight teams");
   auto* area = WidgetFor<QPlainTextEdit>(*window->area);
-  auto focus = [&](QEvent::Type type) {
-    QFocusEvent event(type, Qt::ActiveWindowFocusReason);
-    QApplication::sendEvent(area, &event);
-  };
   for (bool hide : {true, false}) {
     window->area->SetHideSelection(hide);
+    ASSERT_TRUE(Activate(*window));
+    area->setFocus();
     area->selectAll();
-    focus(QEvent::FocusOut);
+    fw::qt::WidgetOf(*window->field)->setFocus(Qt::TabFocusReason);  // Tab to the next control
+    EXPECT_FALSE(area->hasFocus());
+    EXPECT_EQ(area->textCursor().selectedText(), "Pick eight teams");
+    ASSERT_TRUE(Activate(*other));
     EXPECT_EQ(area->textCursor().hasSelection(), !hide);
-    focus(QEvent::FocusIn);
+    ASSERT_TRUE(Activate(*window));
     EXPECT_EQ(area->textCursor().selectedText(), "Pick eight teams");
   }
+  // A click into the inactive window places the cursor before the window
+  // hears that it is active: the click wins.
+  window->area->SetHideSelection(true);
+  area->selectAll();
+  ASSERT_TRUE(Activate(*other));
+  QTest::mouseClick(area->viewport(), Qt::LeftButton, {}, QPoint(4, 4));
+  ASSERT_TRUE(Activate(*window));
+  EXPECT_FALSE(area->textCursor().hasSelection());
+}
+
+// The middle of the top edge of a widget's border, as drawn now.
+QColor TopBorder(QWidget* widget) {
+  return widget->grab().toImage().pixelColor(widget->width() / 2, 0);
+}
+
+// A focused text area with UseFocusRing draws the ring a focused text field
+// draws; without UseFocusRing it keeps its plain border.
+TEST_F(QtTest, AFocusedTextAreaDrawsTheTextFieldsFocusRingWhereItUsesOne) {
+  auto window = fw::Window::Create<ViewWindow>();
+  ASSERT_TRUE(Activate(*window));
+  QWidget* field = fw::qt::WidgetOf(*window->field);
+  QWidget* area = fw::qt::WidgetOf(*window->area);
+  const QColor plain = TopBorder(area);
+  field->setFocus();
+  const QColor fieldRing = TopBorder(field);
+  EXPECT_NE(fieldRing, plain);
+  for (bool ring : {true, false}) {
+    window->area->SetUseFocusRing(ring);
+    area->setFocus();
+    ASSERT_TRUE(area->hasFocus());
+    EXPECT_EQ(TopBorder(area), ring ? fieldRing : plain) << "UseFocusRing " << ring;
+  }
+}
+
+// Styled text on the clipboard alone, as some programs copy it: a styled text
+// area takes it with its styles, an unstyled one its plain text. The Text
+// stays the plain text, with a CR between paragraphs.
+TEST_F(QtTest, PastedHtmlKeepsItsStylesInAStyledTextAreaOnly) {
+  auto window = fw::Window::Create<ViewWindow>();
+  ASSERT_TRUE(Activate(*window));
+  auto* area = WidgetFor<QPlainTextEdit>(*window->area);
+  auto formatAt = [&](int position) {
+    QTextCursor cursor(area->document());
+    cursor.setPosition(position + 1);  // the format of the character before
+    return cursor.charFormat();
+  };
+  for (bool styled : {true, false}) {
+    SCOPED_TRACE(styled ? "styled" : "unstyled");
+    window->area->SetStyled(styled);
+    window->area->SetText("");
+    auto* copied = new QMimeData;
+    copied->setHtml(
+        "<p><b>Bold</b> <i style=\"color:#ff0000\">red</i></p>"
+        "<p><span style=\"font-family:'Liberation Serif'; font-size:20px\">big</span></p>");
+    QApplication::clipboard()->setMimeData(copied);
+    area->setFocus();
+    QTest::keyClick(area, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(window->area->Text(), "Bold red\rbig");
+    EXPECT_EQ(formatAt(0).fontWeight() == QFont::Bold, styled);
+    EXPECT_EQ(formatAt(5).fontItalic(), styled);
+    EXPECT_EQ(formatAt(5).foreground().color() == QColor(255, 0, 0), styled);
+    EXPECT_EQ(formatAt(9).font().pixelSize() == 20, styled);
+    EXPECT_EQ(formatAt(9).font().families().value(0) == "Liberation Serif", styled);
+    // One step to undo.
+    area->undo();
+    EXPECT_EQ(window->area->Text(), "");
+  }
+}
+
+// Pasted styled text brings nothing in from files it names (a style sheet
+// here; a named pipe would stall the program).
+TEST_F(QtTest, PastedHtmlReadsNoFileItNames) {
+  auto window = fw::Window::Create<ViewWindow>();
+  window->area->SetStyled(true);
+  QTemporaryDir folder;
+  const QString sheet = folder.filePath("bold.css");
+  QFile file(sheet);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write("span { font-weight: bold; color: #ff0000 }");
+  file.close();
+  auto* copied = new QMimeData;
+  copied->setHtml("<html><head><link rel=\"stylesheet\" type=\"text/css\" href=\"" +
+                  QUrl::fromLocalFile(sheet).toString() + "\"></head><body><span>as is</span></body></html>");
+  QApplication::clipboard()->setMimeData(copied);
+  auto* area = WidgetFor<QPlainTextEdit>(*window->area);
+  area->setFocus();
+  area->paste();
+  EXPECT_EQ(window->area->Text(), "as is");
+  EXPECT_NE(area->textCursor().charFormat().fontWeight(), QFont::Bold);
 }
 
 TEST_F(QtTest, TimerActionComesFromTheEventLoopAfterItsPeriod) {

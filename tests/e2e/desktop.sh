@@ -1,0 +1,85 @@
+#!/usr/bin/env bash
+# The real program under Xvfb as on a desktop. First, the program takes no
+# options: started with Qt's own (a style sheet that paints it red, a layout
+# mirrored right to left) its main window looks as it does without them.
+# Then, under a window manager (openbox): the About box and the Instructions
+# window, minimised by the user, come back when their command is chosen
+# again, neither hidden nor iconic, and active.
+set -euo pipefail
+program="$(realpath "$1")"
+work="$(mktemp -d)"
+log="$work/quandrel.log"
+export XDG_CONFIG_HOME="$work/config" ASPELL_CONF="home-dir $work"
+
+source "$(dirname "$0")/x_session.sh"
+start_x 250 1280x1024
+
+# start [OPTIONS...]: the program, with $window its main window.
+start() {
+  (cd "$work" && exec env QT_QPA_PLATFORM=xcb "$program" "$@") >"$log" 2>&1 &
+  app=$!
+  window="$(main_window)"
+  sleep 1
+}
+stop() {
+  kill "$app"
+  wait "$app" || true
+  app=""
+}
+
+# ---- No command-line options ----------------------------------------------
+printf 'QWidget { background: red; }\n' >"$work/red.qss"
+start
+import -window "$window" "$work/plain.png"
+stop
+start -reverse -stylesheet "$work/red.qss"
+import -window "$window" "$work/options.png"
+stop
+differing=$(compare -metric AE "$work/plain.png" "$work/options.png" null: 2>&1 || true)
+[ "$differing" = 0 ] ||
+  { echo "with Qt's options the main window looks different: $differing pixels"; exit 1; }
+
+# ---- Minimised windows under a window manager ------------------------------
+openbox --sm-disable >/dev/null 2>&1 &
+wm=$!
+trap 'kill "$wm" 2>/dev/null || true; cleanup' EXIT
+for _ in $(seq 50); do
+  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+  sleep 0.1
+done
+start
+
+# choose KEYS...: the menu command reached from the File menu by these keys.
+choose() {
+  xdotool windowactivate --sync "$window"
+  sleep 0.3
+  xdotool key alt+f "$@" Return
+  sleep 0.8
+}
+# shown TITLE: the id of the visible window of that title.
+shown() {
+  xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1 || true
+}
+# The About box is the File menu's second item, after Quit; the
+# Instructions window the first of the menu two to the right.
+check_back() {  # check_back TITLE KEYS...
+  local title="$1" id
+  shift
+  choose "$@"
+  id="$(shown "$title")"
+  [ -n "$id" ] || { echo "the command did not open '$title'"; cat "$log"; exit 1; }
+  xdotool windowminimize --sync "$id"
+  xprop -id "$id" WM_STATE | grep -q 'window state: Iconic' ||
+    { echo "'$title' could not be minimised"; exit 1; }
+  choose "$@"
+  xprop -id "$id" WM_STATE | grep -q 'window state: Normal' ||
+    { echo "'$title' stays minimised: $(xprop -id "$id" WM_STATE | tr '\n' ' ')"; exit 1; }
+  ! xprop -id "$id" _NET_WM_STATE | grep -q _NET_WM_STATE_HIDDEN ||
+    { echo "'$title' stays hidden"; exit 1; }
+  [ "$(xdotool getactivewindow)" = "$id" ] || { echo "'$title' is not the active window"; exit 1; }
+  shot "desktop-$title"
+}
+check_back "About Quandrel" Down
+check_back Instructions Right Right
+quit_program
+echo "desktop end to end: 1 passed, 0 failed"
