@@ -109,14 +109,16 @@ void AddCorrections(QMenu& menu, const QString& word,
     add(replacement, [replace, replacement] { replace(replacement); });
   }
   if (entries.isEmpty()) add("(no suggestions)", {});
-  add("Ignore", [utf8] {
-    TheServices().Spelling().Ignore(utf8);
-    SpellingHighlighter::MarkAllAgain();
-  });
-  add("Add to Dictionary", [utf8] {
-    TheServices().Spelling().AddToDictionary(utf8);
-    SpellingHighlighter::MarkAllAgain();
-  });
+  if (SpellChecker::CanLearn(utf8)) {
+    add("Ignore", [utf8] {
+      TheServices().Spelling().Ignore(utf8);
+      SpellingHighlighter::MarkAllAgain();
+    });
+    add("Add to Dictionary", [utf8] {
+      TheServices().Spelling().AddToDictionary(utf8);
+      SpellingHighlighter::MarkAllAgain();
+    });
+  }
   auto* separator = new QAction(&menu);
   separator->setSeparator(true);
   entries.push_back(separator);

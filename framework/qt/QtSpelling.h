@@ -37,7 +37,8 @@ class SpellingHighlighter : public QSyntaxHighlighter {
 
 // Puts the corrections for an unknown word above the menu's entries: the
 // checker's suggestions (each handed to replace), "Ignore" and "Add to
-// Dictionary", then a separator.
+// Dictionary" (for a word no dictionary could hold, neither), then a
+// separator.
 void AddCorrections(QMenu& menu, const QString& word,
                     const std::function<void(const QString&)>& replace);
 
