@@ -45,6 +45,7 @@ bool Valid(std::string_view word) {
 }
 
 bool Blank(char16_t unit) {
+  if (unit < 0x80) return unit == ' ' || (unit >= '\t' && unit <= '\r');
   return !(unit >= 0xD800 && unit <= 0xDFFF) && g_unichar_isspace(static_cast<gunichar>(unit));
 }
 
@@ -57,6 +58,9 @@ bool AddressOrPath(std::u16string_view run) {
   while (!run.empty() &&
          std::u16string_view(u"([{<\"'\u2018\u201C").find(run.front()) != std::u16string_view::npos)
     run.remove_prefix(1);
+  // Most runs are plain words: one look for the characters that all but
+  // "www." need.
+  if (run.find_first_of(u":@/\\") == std::u16string_view::npos) return run.starts_with(u"www.");
   const auto has = [run](std::u16string_view piece) {
     return run.find(piece) != std::u16string_view::npos;
   };
