@@ -1,8 +1,11 @@
 #include "framework/EnchantSpellChecker.h"
 
 #include <enchant.h>
+#include <pwd.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <iostream>
 #include <memory>
 
@@ -17,6 +20,24 @@ void CollectTag(const char* tag, const char*, const char*, const char*, void* ta
   static_cast<std::vector<std::string>*>(tags)->emplace_back(tag);
 }
 
+bool Absolute(const char* path) { return path && path[0] == '/'; }
+
+// The engines look for the user's settings and word lists through HOME and
+// the settings folders' variables, and where one is unset, empty or relative
+// they take the current folder: started without HOME (by some service
+// managers, or `env -u HOME`) they would read whatever settings lie there
+// (one naming a filter library runs its code in this process) and write the
+// user's words there. So the folders are made sure of before the engine
+// starts; false where the user has no home folder at all.
+bool SettleSettingsFolders() {
+  for (const char* name : {"ENCHANT_CONFIG_DIR", "XDG_CONFIG_HOME"})
+    if (!Absolute(std::getenv(name))) unsetenv(name);
+  if (Absolute(std::getenv("HOME"))) return true;
+  const passwd* user = getpwuid(getuid());
+  if (!user || !Absolute(user->pw_dir)) return false;
+  return setenv("HOME", user->pw_dir, 1) == 0;
+}
+
 }  // namespace
 
 EnchantSpellChecker::EnchantSpellChecker(std::string language) : language_(std::move(language)) {}
@@ -29,6 +50,10 @@ EnchantSpellChecker::~EnchantSpellChecker() {
 EnchantDict* EnchantSpellChecker::Dictionary() {
   if (loaded_) return dictionary_;
   loaded_ = true;
+  if (!SettleSettingsFolders()) {
+    std::cerr << "Spell checking is off: the user has no home folder for its word lists\n";
+    return nullptr;
+  }
   broker_ = enchant_broker_init();
   if (!broker_) {
     std::cerr << "Spell checking is off: the spelling library could not start\n";

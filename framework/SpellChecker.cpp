@@ -2,6 +2,7 @@
 
 #include <glib.h>
 
+#include <algorithm>
 #include <tuple>
 
 namespace fw {
@@ -43,10 +44,37 @@ bool Valid(std::string_view word) {
   return !word.empty() && g_utf8_validate(word.data(), static_cast<gssize>(word.size()), nullptr);
 }
 
-}  // namespace
+bool Blank(char16_t unit) {
+  if (unit < 0x80) return unit == ' ' || (unit >= '\t' && unit <= '\r');
+  return !(unit >= 0xD800 && unit <= 0xDFFF) && g_unichar_isspace(static_cast<gunichar>(unit));
+}
 
-std::vector<WordSpan> SplitWords(std::u16string_view text) {
-  std::vector<WordSpan> words;
+// A run of text between blanks that is a web address ("https://...",
+// "www..."), an e-mail address ("name@example.org") or a file path
+// ("/usr/share/...", "~/...", "./...", "docs/en/index", "C:\Users"): its
+// pieces are no words, and would be marked one by one.
+bool AddressOrPath(std::u16string_view run) {
+  // Opening brackets and quotes before it belong to the sentence.
+  while (!run.empty() &&
+         std::u16string_view(u"([{<\"'\u2018\u201C").find(run.front()) != std::u16string_view::npos)
+    run.remove_prefix(1);
+  // Most runs are plain words: one look for the characters that all but
+  // "www." need.
+  if (run.find_first_of(u":@/\\") == std::u16string_view::npos) return run.starts_with(u"www.");
+  const auto has = [run](std::u16string_view piece) {
+    return run.find(piece) != std::u16string_view::npos;
+  };
+  const auto starts = [run](std::u16string_view prefix) { return run.starts_with(prefix); };
+  const size_t at = run.find(u'@');
+  const bool email = at != std::u16string_view::npos && at > 0 &&
+                     run.find(u'.', at + 1) != std::u16string_view::npos;
+  const bool slashes = std::count(run.begin(), run.end(), u'/') >= 2;
+  return has(u"://") || starts(u"www.") || email || starts(u"/") || starts(u"~/") ||
+         starts(u"./") || starts(u"../") || slashes || has(u"\\");
+}
+
+// The words of a run of text between blanks, at offset in the whole text.
+void SplitRun(std::u16string_view text, size_t offset, std::vector<WordSpan>& words) {
   size_t i = 0;
   while (i < text.size()) {
     auto [c, width] = CharAt(text, i);
@@ -72,28 +100,48 @@ std::vector<WordSpan> SplitWords(std::u16string_view text) {
       skipped = skipped || kind == Kind::DigitOrUnderscore;
       i += width;
     }
-    if (letters && !skipped) words.push_back({start, i - start});
+    if (letters && !skipped) words.push_back({offset + start, i - start});
+  }
+}
+
+}  // namespace
+
+std::vector<WordSpan> SplitWords(std::u16string_view text) {
+  std::vector<WordSpan> words;
+  size_t i = 0;
+  while (i < text.size()) {
+    if (Blank(text[i])) {
+      ++i;
+      continue;
+    }
+    const size_t start = i;
+    while (i < text.size() && !Blank(text[i])) ++i;
+    const std::u16string_view run = text.substr(start, i - start);
+    if (!AddressOrPath(run)) SplitRun(run, start, words);
   }
   return words;
 }
 
 bool SpellChecker::IsKnown(std::string_view word) { return !Valid(word) || Check(word); }
 
+bool SpellChecker::CanLearn(std::string_view word) {
+  return Valid(word) && g_utf8_strlen(word.data(), static_cast<gssize>(word.size())) <=
+                            static_cast<glong>(kLongestWord);
+}
+
 std::vector<std::string> SpellChecker::Suggestions(std::string_view word) {
-  if (!Valid(word) || g_utf8_strlen(word.data(), static_cast<gssize>(word.size())) >
-                          static_cast<glong>(kLongestWordToSuggestFor))
-    return {};
+  if (!CanLearn(word)) return {};
   std::vector<std::string> suggestions = Suggest(word);
   if (suggestions.size() > kMostSuggestions) suggestions.resize(kMostSuggestions);
   return suggestions;
 }
 
 void SpellChecker::Ignore(std::string_view word) {
-  if (Valid(word)) AddToSession(word);
+  if (CanLearn(word)) AddToSession(word);
 }
 
 void SpellChecker::AddToDictionary(std::string_view word) {
-  if (!Valid(word)) return;
+  if (!CanLearn(word)) return;
   AddToPersonalList(word);
   // Known for this run even where the personal list cannot be written.
   AddToSession(word);

@@ -19,15 +19,17 @@ struct WordSpan {
 // The words a spell checker looks at: runs of letters (with the marks that
 // go with them) that may hold apostrophes between two letters ("don't").
 // A run that holds a digit or an underscore ("R2D2", "user_id") is no word
-// to check. Units that are not valid UTF-16 end a word.
+// to check, nor is any piece of a web address, e-mail address or file path.
+// Units that are not valid UTF-16 end a word.
 std::vector<WordSpan> SplitWords(std::u16string_view text);
 
 class SpellChecker {
  public:
   static constexpr size_t kMostSuggestions = 8;
-  // Longer words get no suggestions: no dictionary holds them, and finding
-  // near words for them takes long.
-  static constexpr size_t kLongestWordToSuggestFor = 100;
+  // The longest word a dictionary may hold, in characters. A longer one (a
+  // key held down, a paste) is only ever checked: finding near words for it
+  // takes long, and the engines fail on it when it is ignored or added.
+  static constexpr size_t kLongestWord = 100;
 
   virtual ~SpellChecker() = default;
 
@@ -36,12 +38,17 @@ class SpellChecker {
   // The word in UTF-8; text that is not valid UTF-8 is no word and known.
   bool IsKnown(std::string_view word);
   // Best first, at most kMostSuggestions; none for a word longer than
-  // kLongestWordToSuggestFor characters.
+  // kLongestWord characters.
   std::vector<std::string> Suggestions(std::string_view word);
-  // Known from now on, in every text area, until the program ends.
+  // Whether the word is one that can be ignored or added: valid UTF-8 of at
+  // most kLongestWord characters.
+  static bool CanLearn(std::string_view word);
+  // Known from now on, in every text area, until the program ends; nothing
+  // where the word cannot be learnt.
   void Ignore(std::string_view word);
   // Kept in the user's personal word list, so known in later runs too; where
-  // that list cannot be written, known for this run.
+  // that list cannot be written, known for this run. Nothing where the word
+  // cannot be learnt.
   void AddToDictionary(std::string_view word);
 
  protected:

@@ -43,9 +43,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (const char* c = utf8; *c; ++c)
       if ((*c >= '0' && *c <= '9') || *c == '_') abort();
     Checker().IsKnown(utf8);
-    // Near words are the engine's slow search: asked only of the words long
-    // enough to be refused it.
-    if (word.length > fw::SpellChecker::kLongestWordToSuggestFor) Checker().Suggestions(utf8);
+    // Near words are the engine's slow search, and ignoring a word changes
+    // what later inputs find: both asked only of the words long enough to be
+    // refused them, which the engine must never see.
+    if (word.length > fw::SpellChecker::kLongestWord) {
+      Checker().Suggestions(utf8);
+      Checker().Ignore(utf8);
+    }
     g_free(utf8);
   }
   Checker().IsKnown(bytes);

@@ -31,6 +31,7 @@
 #include "framework/Strings.h"
 #include "framework/TextEdit.h"
 #include "framework/Window.h"
+#include "framework/qt/ContextMenuKey.h"
 #include "framework/qt/QtSpelling.h"
 #include "framework/qt/QtTextAreaWidget.h"
 #include "framework/qt/QtWindowView.h"
@@ -312,6 +313,7 @@ class TextFieldView : public View<TextField, QLineEdit> {
     connect(widget, &QLineEdit::textEdited, this, [this](const QString& text) {
       if (Subject()) Model().UserEdited(text.toStdString());
     });
+    OpenContextMenuOnShiftF10(widget);
   }
 
  protected:
@@ -347,6 +349,7 @@ class TextAreaView : public View<TextArea, TextAreaWidget> {
     widget->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(widget, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& at) { ShowContextMenu(at); });
+    OpenContextMenuOnShiftF10(widget);
   }
 
  protected:
@@ -378,7 +381,7 @@ class TextAreaView : public View<TextArea, TextAreaWidget> {
   // Marks come with the highlighter and go with it.
   void CheckSpelling(bool on) {
     if (on && !highlighter_) {
-      highlighter_ = new SpellingHighlighter(widget->document());
+      highlighter_ = new SpellingHighlighter(widget);
     } else if (!on && highlighter_) {
       highlighter_->Detach();
       delete highlighter_;
@@ -390,7 +393,7 @@ class TextAreaView : public View<TextArea, TextAreaWidget> {
     QMenu* menu = widget->createStandardContextMenu();
     menu->setAttribute(Qt::WA_DeleteOnClose);
     if (highlighter_ && !widget->isReadOnly()) {
-      QTextCursor word = highlighter_->UnknownWordAt(widget->cursorForPosition(at).position());
+      QTextCursor word = highlighter_->UnknownWordAt(at);
       if (!word.isNull())
         AddCorrections(*menu, word.selectedText(), [this, word](const QString& replacement) {
           QTextCursor replaced = word;

@@ -94,7 +94,7 @@ TEST_F(AuxWindowsQt, InstructionsMarkUnknownWordsAndTheMainWindowNone) {
     EXPECT_NE(std::find(marked.begin(), marked.end(), word), marked.end()) << word;
   EXPECT_EQ(std::find(marked.begin(), marked.end(), "tournament"), marked.end());
   area->moveCursor(QTextCursor::End);
-  QTest::keyClicks(area, " teh wrod recieve");
+  QTest::keyClicks(area, " teh wrod recieve ");
   marked = testing_support::MarkedWords(*area);
   EXPECT_EQ(std::vector<QString>(marked.end() - 3, marked.end()),
             (std::vector<QString>{"teh", "wrod", "recieve"}));

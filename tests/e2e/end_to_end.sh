@@ -85,9 +85,10 @@ shot 3-saved
 
 # ---- Spell checking in the Instructions window ----------------------------
 # Opens the Instructions window from the menu bar, types a correct word and
-# then a misspelt one on a new last line of its text area, and counts the
-# red pixels of the spell-check underline in the text area each time: only
-# the misspelt word adds them. Closes the window again with OK.
+# then a misspelt one on a new last line of its text area, each followed by
+# a space, and counts the red pixels of the spell-check underline in the text
+# area each time: only the misspelt word adds them, once the caret has left
+# it, and not while it is being typed. Closes the window again with OK.
 red_pixels() {  # red_pixels IMAGE LEFT TOP WIDTH HEIGHT
   /usr/bin/convert "$1" -crop "$4x$5+$2+$3" +repage \
     -fx 'r>0.8 && g<0.6 && b<0.6 && r-g>0.3' -format '%[fx:round(mean*w*h)]' info:
@@ -111,19 +112,24 @@ check_spelling_marks() {
   local left=$((X + 28)) top=$((Y + HEIGHT - 361 + 24))
   xdotool mousemove --sync $((left + 200)) $((top + 100)) click 1
   xdotool key ctrl+End Return
-  local shots=() word
+  local word
   for word in receive recieve; do
     xdotool type --delay 40 "$word"
     sleep 0.5
-    shots+=("$work/spelling-$word.png")
-    import -window root "${shots[-1]}"
-    for _ in $(seq ${#word}); do xdotool key BackSpace; done
+    import -window root "$work/spelling-$word-typed.png"
+    xdotool key space
+    sleep 0.5
+    import -window root "$work/spelling-$word-left.png"
+    for _ in $(seq $((${#word} + 1))); do xdotool key BackSpace; done
   done
-  local correct misspelt
-  correct=$(red_pixels "${shots[0]}" "$left" "$top" 460 259)
-  misspelt=$(red_pixels "${shots[1]}" "$left" "$top" 460 259)
+  local correct typed misspelt
+  correct=$(red_pixels "$work/spelling-receive-left.png" "$left" "$top" 460 259)
+  typed=$(red_pixels "$work/spelling-recieve-typed.png" "$left" "$top" 460 259)
+  misspelt=$(red_pixels "$work/spelling-recieve-left.png" "$left" "$top" 460 259)
   [ "$misspelt" -gt $((correct + 8)) ] ||
     { echo "no spelling mark under a misspelt word: red pixels $correct, then $misspelt"; exit 1; }
+  [ "$typed" -le $((correct + 8)) ] ||
+    { echo "a word was marked while it was typed: red pixels $correct, then $typed"; exit 1; }
   xdotool mousemove --sync $((X + 428 + 40)) $((Y + HEIGHT - 361 + 308 + 10)) click 1
   sleep 0.3
   [ -z "$(xdotool search --onlyvisible --name '^Instructions$' 2>/dev/null || true)" ] ||

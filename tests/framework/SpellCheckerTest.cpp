@@ -2,14 +2,30 @@
 // English dictionary, and the splitting of text into the words it checks.
 #include <gtest/gtest.h>
 
+#include <pwd.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstdlib>
+#include <fstream>
 
 #include "framework/EnchantSpellChecker.h"
 #include "framework/SpellChecker.h"
+
+// The suite is linked with the framework's look-ups of the password
+// database sent here first: where a test names one, the user's home folder
+// is a folder of the test's own.
+static const char* passwdHome = nullptr;
+extern "C" passwd* __real_getpwuid(uid_t uid);
+extern "C" passwd* __wrap_getpwuid(uid_t uid) {
+  passwd* user = __real_getpwuid(uid);
+  if (user && passwdHome) user->pw_dir = const_cast<char*>(passwdHome);
+  return user;
+}
 
 namespace {
 
@@ -38,6 +54,11 @@ TEST(SplitWords, LettersWithInnerApostrophesAndNoRunsHoldingDigitsOrUnderscores)
        u"cd e\U0001F600f",
        {u"ab", u"cd", u"e", u"f"}},
       {u"", {}},
+      // Addresses and paths are not words, but the words around them are.
+      {u"see https://wrod.example.org/teh?q=x. and www.wrod.org, mail name@gmial.com "
+       u"(mailto:teh@x.org) or /usr/share/teh, ~/wrod, ../teh, docs/en/wrod, C:\\Usrs\\teh "
+       u"and/or teh",
+       {u"see", u"and", u"mail", u"or", u"and", u"or", u"teh"}},
   };
   for (const Row& row : rows) EXPECT_EQ(Words(row.text), row.words);
 }
@@ -66,6 +87,12 @@ TEST(EnchantSpellChecker, BadInputNeitherCrashesNorHangs) {
   EXPECT_TRUE(checker.Suggestions("\xc3").empty());
   checker.Ignore("\xff");
   checker.AddToDictionary("\xff");
+  // A word no dictionary could hold is only ever checked: the engine fails
+  // on it when it is ignored or added.
+  const std::string held(1100, 'q');
+  checker.Ignore(held);
+  checker.AddToDictionary(held);
+  EXPECT_FALSE(checker.IsKnown(held));
   EXPECT_FALSE(checker.IsKnown("\xce\xba\xce\xb1\xce\xbb\xce\xae"));  // Greek
 }
 
@@ -102,6 +129,40 @@ TEST(EnchantSpellChecker, AnUnwritableOrDamagedPersonalListLeavesCheckingWorking
     EXPECT_TRUE(checker.IsKnown("quorbelt")) << settings.toStdString();
   }
   unsetenv("ENCHANT_CONFIG_DIR");
+}
+
+// Started without HOME and with empty settings folders' variables, from a
+// folder whose settings would silence every mark, the checker takes the
+// home folder from the password database: the marks stay, and an added word
+// goes there, not into the current folder. In a child process, as HOME and
+// the current folder are the whole process's.
+TEST(EnchantSpellChecker, WithoutHomeNothingIsReadFromOrWrittenToTheCurrentFolder) {
+  QTemporaryDir current, home;
+  std::ofstream(current.filePath(".aspell.conf").toStdString()) << "ignore 30\n";
+  const std::string homePath = home.path().toStdString();
+  const pid_t child = ::fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    passwdHome = homePath.c_str();
+    if (::chdir(current.path().toLocal8Bit().constData()) != 0) ::_exit(99);
+    unsetenv("HOME");
+    unsetenv("ASPELL_CONF");
+    setenv("ENCHANT_CONFIG_DIR", "", 1);
+    setenv("XDG_CONFIG_HOME", "", 1);
+    fw::EnchantSpellChecker checker;
+    const bool marked = checker.HasDictionary() && !checker.IsKnown("recieve");
+    checker.AddToDictionary("quorbelt");
+    ::_exit(marked ? 0 : 1);
+  }
+  int status = 0;
+  ASSERT_EQ(::waitpid(child, &status, 0), child);
+  ASSERT_TRUE(WIFEXITED(status)) << "the child ended by signal " << WTERMSIG(status);
+  EXPECT_EQ(WEXITSTATUS(status), 0) << "the current folder's settings silenced the marks";
+  EXPECT_EQ(QDir(current.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+            QStringList{".aspell.conf"});
+  QFile added(home.filePath(".config/enchant/en_US.dic"));
+  ASSERT_TRUE(added.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(added.readAll().contains("quorbelt"));
 }
 
 TEST(EnchantSpellChecker, WithoutTheLanguageItKnowsEveryWordAndSaysSoOnce) {

@@ -3,6 +3,7 @@
 // marks that are formats only.
 #include <QAction>
 #include <QContextMenuEvent>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QTest>
@@ -24,11 +25,14 @@ class AreasWindow : public fw::Window {
  public:
   std::shared_ptr<fw::TextArea> checked = std::make_shared<fw::TextArea>();
   std::shared_ptr<fw::TextArea> other = std::make_shared<fw::TextArea>();
+  std::shared_ptr<fw::TextField> field = std::make_shared<fw::TextField>();
 
   void Layout() override {
-    fw::SetProperties(*this, fw::RecordBuilder().Int32("Width", 500).Int32("Height", 300).Bytes());
+    fw::SetProperties(*this, fw::RecordBuilder().Int32("Width", 500).Int32("Height", 320).Bytes());
   }
   void CreateControls() override {
+    AddControl(field, "Field");
+    fw::SetProperties(*field, fw::RecordBuilder().Int32("Left", 10).Int32("Top", 290).Bytes());
     for (auto [area, name, top] : {std::tuple{checked, "Checked", 10}, {other, "Other", 150}}) {
       AddControl(area, name);
       fw::SetProperties(*area, fw::RecordBuilder()
@@ -46,16 +50,29 @@ QPlainTextEdit* EditOf(const fw::Control& control) {
   return qobject_cast<QPlainTextEdit*>(fw::qt::WidgetOf(control));
 }
 
-// Right-clicks the first occurrence of a word; returns the menu that opens.
-QMenu* ContextMenuOn(QPlainTextEdit* edit, const QString& word) {
-  QTextCursor cursor(edit->document());
-  cursor.setPosition(static_cast<int>(edit->toPlainText().indexOf(word)) + 1);
-  const QPoint at = edit->cursorRect(cursor).center();
-  QContextMenuEvent event(QContextMenuEvent::Mouse, at, edit->viewport()->mapToGlobal(at));
-  QCoreApplication::sendEvent(edit->viewport(), &event);
-  for (QMenu* menu : edit->findChildren<QMenu*>())
+QMenu* OpenMenu(QWidget* widget) {
+  for (QMenu* menu : widget->findChildren<QMenu*>())
     if (menu->isVisible()) return menu;
   return nullptr;
+}
+
+// Right-clicks a point of the text area; returns the menu that opens.
+QMenu* ContextMenuAt(QPlainTextEdit* edit, const QPoint& at) {
+  QContextMenuEvent event(QContextMenuEvent::Mouse, at, edit->viewport()->mapToGlobal(at));
+  QCoreApplication::sendEvent(edit->viewport(), &event);
+  return OpenMenu(edit);
+}
+
+QRect ShownAt(QPlainTextEdit* edit, int position) {
+  QTextCursor cursor(edit->document());
+  cursor.setPosition(position);
+  return edit->cursorRect(cursor);
+}
+
+// Right-clicks the first occurrence of a word.
+QMenu* ContextMenuOn(QPlainTextEdit* edit, const QString& word) {
+  const int at = static_cast<int>(edit->toPlainText().indexOf(word)) + 1;
+  return ContextMenuAt(edit, ShownAt(edit, at).center());
 }
 
 QStringList Entries(QMenu* menu) {
@@ -81,18 +98,24 @@ class Spelling : public QtTest {
   QPlainTextEdit* edit = nullptr;
 };
 
-TEST_F(Spelling, TypedWordsAreMarkedUntilFixedAndThePropertySwitchesTheMarks) {
-  QTest::keyClicks(edit, "the teh wrod");
-  EXPECT_EQ(Marked(edit), (std::vector<QString>{"teh", "wrod"}));
-  for (int i = 0; i < 3; ++i) QTest::keyClick(edit, Qt::Key_Backspace);
-  QTest::keyClicks(edit, "ord");
+// The word being typed is marked only once the caret leaves it, by a space
+// or an arrow key; a marked word the caret passes over keeps its mark.
+TEST_F(Spelling, TypedWordsAreMarkedOnceLeftUntilFixedAndThePropertySwitchesTheMarks) {
+  QTest::keyClicks(edit, "the teh recieve");
   EXPECT_EQ(Marked(edit), (std::vector<QString>{"teh"}));
+  QTest::keyClick(edit, Qt::Key_Space);
+  EXPECT_EQ(Marked(edit), (std::vector<QString>{"teh", "recieve"}));
+  for (int i = 0; i < 6; ++i) QTest::keyClick(edit, Qt::Key_Backspace);
+  QTest::keyClicks(edit, "ceive wrod");
+  QTest::keyClick(edit, Qt::Key_Home);
+  for (int i = 0; i < 6; ++i) QTest::keyClick(edit, Qt::Key_Right);
+  EXPECT_EQ(Marked(edit), (std::vector<QString>{"teh", "wrod"}));
 
   window->checked->SetAutomaticallyCheckSpelling(false);
   EXPECT_TRUE(Marked(edit).empty());
   window->checked->SetAutomaticallyCheckSpelling(true);
-  EXPECT_EQ(Marked(edit), (std::vector<QString>{"teh"}));
-  EXPECT_EQ(window->checked->Text(), "the teh word");
+  EXPECT_EQ(Marked(edit), (std::vector<QString>{"teh", "wrod"}));
+  EXPECT_EQ(window->checked->Text(), "the teh receive wrod");
 }
 
 // Marking, unmarking and marking again, here or from another text area,
@@ -156,6 +179,46 @@ TEST_F(Spelling, AKnownWordOrNoDictionaryGivesTheUsualMenu) {
   menu->close();
 }
 
+// Corrections are offered only where the click is on the word itself, and
+// by the keyboard where the caret is at it; Shift+F10 opens the same menu as
+// the Menu key, in a text field too.
+TEST_F(Spelling, CorrectionsOnTheWordAndShiftF10OpensTheMenu) {
+  window->checked->SetText("We recieve");
+  QMenu* usual = edit->createStandardContextMenu();
+  const QStringList expected = Entries(usual);
+  delete usual;
+  const QRect end = ShownAt(edit, 10), inside = ShownAt(edit, 6);
+  for (const QPoint& away : {end.center() + QPoint(60, 0), inside.center() + QPoint(0, 60)}) {
+    QMenu* menu = ContextMenuAt(edit, away);
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(Entries(menu), expected) << away.x() << "," << away.y();
+    menu->close();
+  }
+  edit->moveCursor(QTextCursor::End);
+  QTest::keyClick(edit, Qt::Key_F10, Qt::ShiftModifier);
+  QMenu* menu = OpenMenu(edit);
+  ASSERT_NE(menu, nullptr);
+  EXPECT_EQ(Entries(menu).front(), "receive");
+  menu->close();
+
+  auto* line = qobject_cast<QLineEdit*>(fw::qt::WidgetOf(*window->field));
+  QTest::keyClick(line, Qt::Key_F10, Qt::ShiftModifier);
+  menu = OpenMenu(line);
+  ASSERT_NE(menu, nullptr);
+  menu->close();
+}
+
+// A word longer than any dictionary holds is checked and marked, but offers
+// neither "Ignore" nor "Add to Dictionary": the engine fails on both.
+TEST_F(Spelling, AWordNoDictionaryCouldHoldIsNeitherIgnoredNorAdded) {
+  window->checked->SetText("We " + std::string(1100, 'q'));
+  EXPECT_EQ(Marked(edit).size(), 1u);
+  QMenu* menu = ContextMenuOn(edit, "qqq");
+  ASSERT_NE(menu, nullptr);
+  EXPECT_EQ(Entries(menu).mid(0, 2), (QStringList{"(no suggestions)", "-"}));
+  menu->close();
+}
+
 // "Ignore" and "Add to Dictionary" unmark the word in every text area (what
 // each keeps for later runs is the checker's).
 TEST_F(Spelling, IgnoreAndAddUnmarkTheWordEverywhere) {
@@ -195,7 +258,8 @@ TEST_F(Spelling, AnEditChecksOnlyItsParagraph) {
   counting.checks = 0;
   edit->moveCursor(QTextCursor::End);
   QTest::keyClicks(edit, " six");
-  EXPECT_EQ(counting.checks, 2 + 3 + 3 + 3);  // "four five" and, key by key, "s", "si", "six"
+  // Key by key "four five"; "s", "si" and "six" wait while they are typed.
+  EXPECT_EQ(counting.checks, 2 + 2 + 2 + 2);
   // Checking turned on goes over the text once, not again from the event loop.
   counting.checks = 0;
   window->checked->SetAutomaticallyCheckSpelling(false);
