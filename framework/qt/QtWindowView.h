@@ -5,11 +5,13 @@
 #include <QMargins>
 #include <QObject>
 #include <QPointer>
+#include <QRect>
 #include <QWidget>
 
 #include "framework/Backend.h"
 
 #include <QMenuBar>
+#include <QScreen>
 #include <QScrollArea>
 #include <QWindow>
 
@@ -39,6 +41,9 @@ class QtWindowView : public QObject, public WindowView {
   QMenuBar* MenuBarWidget() const { return menuBar_; }
   Window* Subject() const { return window_; }
 
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
   void BuildMenuBar();
   void ApplyFlags();
@@ -49,6 +54,8 @@ class QtWindowView : public QObject, public WindowView {
   void KeepOnScreen(const QRect& area);
   void WatchScreen();
   QMargins Frame() const;
+  // The part of a screen a window's frame may cover.
+  static QRect Room(const QScreen& screen);
 
   Window* window_;
   QPointer<QWidget> top_;
