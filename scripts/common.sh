@@ -25,7 +25,7 @@ ensure_packages() {
 }
 
 BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev fonts-liberation2 libenchant-2-dev hunspell-en-us)
-TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth xdotool x11-utils imagemagick locales libc-l10n)
+TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth xdotool x11-utils openbox imagemagick locales libc-l10n)
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 
 # build DIR [cmake options...] [-- targets...]
