@@ -452,8 +452,13 @@ void QtWindowView::Show() {
 }
 
 bool QtWindowView::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::Expose && watched == watched_ && window_ && Frame() != fittedFrame_)
+  // Once the window shows, its frame is known and its place is the window
+  // manager's: both are checked then, and again whenever the frame changes.
+  if (event->type() == QEvent::Expose && watched == watched_ && window_ && watched_->isExposed() &&
+      (!framed_ || Frame() != fittedFrame_)) {
+    framed_ = true;
     Fit();
+  }
   return QObject::eventFilter(watched, event);
 }
 

@@ -63,6 +63,8 @@ class QtWindowView : public QObject, public WindowView {
   QPointer<QMenuBar> menuBar_;
   QPointer<QScrollArea> scroller_;
   QMargins fittedFrame_;
+  // Whether the window has shown on the screen, framed.
+  bool framed_ = false;
   QMetaObject::Connection screenGeometry_, screenDpi_;
   QPointer<QWindow> watched_;
   const MenuItem* builtFrom_ = nullptr;
