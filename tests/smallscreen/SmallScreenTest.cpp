@@ -130,7 +130,8 @@ TEST_F(SmallScreen, FittingAnewKeepsTheSameWindowShownWithItsFocusAndOnItsScreen
   const WId id = top->winId();
   QWindow* handle = top->windowHandle();
   int hidden = 0;
-  QObject::connect(handle, &QWindow::visibleChanged, handle, [&](bool visible) {
+  QObject counting;
+  QObject::connect(handle, &QWindow::visibleChanged, &counting, [&](bool visible) {
     if (!visible) ++hidden;
   });
   // Dropped on the monitor with its bottom past that screen's edge.
