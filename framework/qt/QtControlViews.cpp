@@ -203,8 +203,12 @@ bool Is(Aspect aspect, std::initializer_list<Aspect> which) {
 }
 
 // The wheel never picks a row: a picker changes by a click or the keyboard.
-// The wheel goes on to the window, which scrolls where it must.
+// The wheel goes on to the window, which scrolls where it must, and leaves
+// the focus where it was, so that typing still reaches the focused picker.
 class PickerWidget : public QComboBox {
+ public:
+  PickerWidget() { setFocusPolicy(Qt::StrongFocus); }
+
  protected:
   void wheelEvent(QWheelEvent* event) override { event->ignore(); }
 };

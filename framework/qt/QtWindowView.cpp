@@ -16,7 +16,9 @@
 #include <QVBoxLayout>
 #include <QWindow>
 #include <algorithm>
+#include <cmath>
 #include <functional>
+#include <optional>
 
 #include "framework/Control.h"
 #include "framework/MenuItem.h"
@@ -50,6 +52,21 @@ class TopLevelWidget : public QWidget {
 
 // Room kept around a control that the keyboard brings into view.
 constexpr int kFocusMargin = 16;
+
+// The frame of the first window until the window manager has framed it: a
+// title bar and borders larger than most, so that the window asks for less
+// than the whole screen and no window manager takes it for a full-screen one.
+const QMargins kFrameGuess(8, 40, 8, 8);
+
+// Keeps the keyboard focus on the window's control while the content moves
+// between the window and its scroll area, which hides it for a moment.
+template <class Move>
+void KeepingFocus(QWidget* content, Move move) {
+  QPointer<QWidget> focus = QApplication::focusWidget();
+  if (focus && !content->isAncestorOf(focus)) focus = nullptr;
+  move();
+  if (focus && QApplication::focusWidget() != focus) focus->setFocus(Qt::OtherFocusReason);
+}
 
 QKeySequence ShortcutOf(const std::string& text) {
   // "Cmd" is the platform's primary modifier: Ctrl here.
@@ -185,12 +202,24 @@ void QtWindowView::Update(Aspect aspect) {
 }
 
 QMargins QtWindowView::Frame() const {
-  // Known while the window is on the screen; before that, the frame the last
-  // window had, as the window manager gives them all the same.
-  static QMargins lastKnown;
-  if (QWindow* handle = top_->windowHandle(); handle && top_->isVisible())
-    lastKnown = handle->frameMargins();
-  return lastKnown;
+  // Known once the window shows on the screen: the window manager frames a
+  // window before it maps it. Before that, the frame a window had last, as the
+  // window manager gives them all the same; a window just mapped, not yet
+  // framed, would tell of none.
+  static std::optional<QMargins> learnt;
+  if (QWindow* handle = top_->windowHandle(); handle && handle->isExposed())
+    learnt = handle->frameMargins();
+  return learnt.value_or(kFrameGuess);
+}
+
+QRect QtWindowView::Room(const QScreen& screen) {
+  QRect area = screen.availableGeometry();
+  // At a fractional scale the area, the frame and the window are each
+  // rounded to whole pixels on their own, which can put the frame's last row
+  // just past the area.
+  const qreal ratio = screen.devicePixelRatio();
+  if (ratio != std::floor(ratio)) area.adjust(1, 1, -1, -1);
+  return area;
 }
 
 void QtWindowView::Fit() {
@@ -198,17 +227,17 @@ void QtWindowView::Fit() {
   QScreen* screen = top_->screen();
   if (!screen) return;
   fittedFrame_ = Frame();
-  const QRect area = screen->availableGeometry().marginsRemoved(fittedFrame_);
+  const QRect room = Room(*screen);
+  const QRect area = room.marginsRemoved(fittedFrame_);
   const QSize designed(window_->Width(), window_->Height());
   const int menu =
       menuBar_ ? menuBar_->heightForWidth(std::min(designed.width(), area.width())) : 0;
-  const QSize room(area.width(), area.height() - menu);
-  if (designed.width() <= room.width() && designed.height() <= room.height()) {
+  const QSize inside(area.width(), area.height() - menu);
+  if (designed.width() <= inside.width() && designed.height() <= inside.height())
     Unscroll();
-    return;
-  }
-  Scroll(room);
-  KeepOnScreen(screen->availableGeometry());
+  else
+    Scroll(inside);
+  KeepOnScreen(room);
 }
 
 void QtWindowView::Scroll(QSize room) {
@@ -216,9 +245,15 @@ void QtWindowView::Scroll(QSize room) {
     auto* scroller = new QScrollArea(top_);
     scroller->setFrameShape(QFrame::NoFrame);
     scroller->setFocusPolicy(Qt::NoFocus);
-    top_->layout()->removeWidget(content_);
-    scroller->setWidget(content_);
-    top_->layout()->addWidget(scroller);
+    KeepingFocus(content_, [&] {
+      top_->layout()->removeWidget(content_);
+      scroller->setWidget(content_);
+      top_->layout()->addWidget(scroller);
+      // Shown before the layout sizes the window: a window laid out around
+      // nothing but its menu bar would be unmapped and mapped anew, losing
+      // its focus, its workspace and its minimised state.
+      scroller->show();
+    });
     // A click gives the focus to a control under the pointer, already in
     // view; the keyboard may give it to one out of view, which then comes in.
     connect(qApp, &QApplication::focusChanged, scroller, [scroller](QWidget*, QWidget* now) {
@@ -251,26 +286,34 @@ void QtWindowView::Scroll(QSize room) {
 
 void QtWindowView::Unscroll() {
   if (!scroller_) return;
-  // The content is a window of its own for a moment, which takes its focus.
-  QPointer<QWidget> focus = QApplication::focusWidget();
-  if (focus && !content_->isAncestorOf(focus)) focus = nullptr;
-  scroller_->takeWidget();
-  top_->layout()->removeWidget(scroller_);
-  delete scroller_.data();
-  top_->layout()->addWidget(content_);
-  content_->show();
-  if (focus) focus->setFocus(Qt::OtherFocusReason);
+  KeepingFocus(content_, [&] {
+    scroller_->takeWidget();
+    top_->layout()->removeWidget(scroller_);
+    delete scroller_.data();
+    top_->layout()->addWidget(content_);
+    content_->show();
+  });
+  // Sized now, so that its place on the screen is judged by its new size.
+  top_->layout()->activate();
 }
 
 void QtWindowView::KeepOnScreen(const QRect& area) {
   // The whole frame on the screen where it can be, and its top edge always:
-  // the title bar and the menu bar are never above the screen.
+  // the title bar and the menu bar are never above the screen. A new window
+  // that fits is placed by the window manager; one that does not starts at
+  // the area's corner.
+  const bool placed = top_->isVisible() || top_->testAttribute(Qt::WA_Moved);
   const QSize outer = top_->size().grownBy(fittedFrame_);
-  const QRect frame = top_->frameGeometry();
-  QPoint at = top_->testAttribute(Qt::WA_Moved) ? frame.topLeft() : area.topLeft();
+  if (!placed && outer.width() <= area.width() && outer.height() <= area.height()) return;
+  // The client's place and the frame as this view knows it: the platform's
+  // own frame-inclusive move takes the frame of a window not yet framed as
+  // none, and would put its title bar above the screen.
+  const QPoint inset(fittedFrame_.left(), fittedFrame_.top());
+  const QPoint from = placed ? top_->geometry().topLeft() - inset : area.topLeft();
+  QPoint at = from;
   at.setX(std::clamp(at.x(), area.left(), std::max(area.left(), area.right() + 1 - outer.width())));
   at.setY(std::clamp(at.y(), area.top(), std::max(area.top(), area.bottom() + 1 - outer.height())));
-  if (at != frame.topLeft() || !top_->testAttribute(Qt::WA_Moved)) top_->move(at);
+  if (at != from || !placed) top_->setGeometry(QRect(at + inset, top_->size()));
 }
 
 void QtWindowView::WatchScreen() {
@@ -278,16 +321,27 @@ void QtWindowView::WatchScreen() {
   if (!handle) return;
   if (handle != watched_) {
     watched_ = handle;
-    connect(handle, &QWindow::screenChanged, this, [this] {
-      WatchScreen();
-      Fit();
-    });
+    // The frame becomes known when the window first shows.
+    handle->installEventFilter(this);
+    // Fitted once the change is through: a place given while the window
+    // system still reports the move that took the window to another screen
+    // would be overwritten by that move.
+    connect(
+        handle, &QWindow::screenChanged, this,
+        [this] {
+          WatchScreen();
+          Fit();
+        },
+        Qt::QueuedConnection);
   }
   disconnect(screenGeometry_);
   disconnect(screenDpi_);
   if (QScreen* screen = handle->screen()) {
-    screenGeometry_ = connect(screen, &QScreen::availableGeometryChanged, this, [this] { Fit(); });
-    screenDpi_ = connect(screen, &QScreen::logicalDotsPerInchChanged, this, [this] { Fit(); });
+    screenGeometry_ = connect(
+        screen, &QScreen::availableGeometryChanged, this, [this] { Fit(); }, Qt::QueuedConnection);
+    screenDpi_ = connect(
+        screen, &QScreen::logicalDotsPerInchChanged, this, [this] { Fit(); },
+        Qt::QueuedConnection);
   }
 }
 
@@ -397,6 +451,17 @@ void QtWindowView::Show() {
   top_->activateWindow();
   WatchScreen();
   if (Frame() != fittedFrame_) Fit();
+}
+
+bool QtWindowView::eventFilter(QObject* watched, QEvent* event) {
+  // Once the window shows, its frame is known and its place is the window
+  // manager's: both are checked then, and again whenever the frame changes.
+  if (event->type() == QEvent::Expose && watched == watched_ && window_ && watched_->isExposed() &&
+      (!framed_ || Frame() != fittedFrame_)) {
+    framed_ = true;
+    Fit();
+  }
+  return QObject::eventFilter(watched, event);
 }
 
 void QtWindowView::Hide() {

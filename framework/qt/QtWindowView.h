@@ -5,11 +5,13 @@
 #include <QMargins>
 #include <QObject>
 #include <QPointer>
+#include <QRect>
 #include <QWidget>
 
 #include "framework/Backend.h"
 
 #include <QMenuBar>
+#include <QScreen>
 #include <QScrollArea>
 #include <QWindow>
 
@@ -39,6 +41,9 @@ class QtWindowView : public QObject, public WindowView {
   QMenuBar* MenuBarWidget() const { return menuBar_; }
   Window* Subject() const { return window_; }
 
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
   void BuildMenuBar();
   void ApplyFlags();
@@ -49,6 +54,8 @@ class QtWindowView : public QObject, public WindowView {
   void KeepOnScreen(const QRect& area);
   void WatchScreen();
   QMargins Frame() const;
+  // The part of a screen a window's frame may cover.
+  static QRect Room(const QScreen& screen);
 
   Window* window_;
   QPointer<QWidget> top_;
@@ -56,6 +63,8 @@ class QtWindowView : public QObject, public WindowView {
   QPointer<QMenuBar> menuBar_;
   QPointer<QScrollArea> scroller_;
   QMargins fittedFrame_;
+  // Whether the window has shown on the screen, framed.
+  bool framed_ = false;
   QMetaObject::Connection screenGeometry_, screenDpi_;
   QPointer<QWindow> watched_;
   const MenuItem* builtFrom_ = nullptr;

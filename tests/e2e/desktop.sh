@@ -40,13 +40,7 @@ differing=$(compare -metric AE "$work/plain.png" "$work/options.png" null: 2>&1 
   { echo "with Qt's options the main window looks different: $differing pixels"; exit 1; }
 
 # ---- Minimised windows under a window manager ------------------------------
-openbox --sm-disable >/dev/null 2>&1 &
-wm=$!
-trap 'kill "$wm" 2>/dev/null || true; cleanup' EXIT
-for _ in $(seq 50); do
-  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-  sleep 0.1
-done
+start_openbox
 start
 
 # choose KEYS...: the menu command reached from the File menu by these keys.

@@ -4,9 +4,11 @@
 # program's output), and puts the program's process id in $app.
 app=""
 xvfb=""
+wm=""
 
 cleanup() {
   [ -n "$app" ] && kill "$app" 2>/dev/null || true
+  [ -n "$wm" ] && kill "$wm" 2>/dev/null || true
   [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null || true
   rm -rf "$work"
 }
@@ -24,6 +26,18 @@ start_x() {
   trap cleanup EXIT
   export DISPLAY="$display"
   for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+}
+
+# start_openbox: openbox from Debian as the X server's window manager, once
+# it manages the screen.
+start_openbox() {
+  HOME="$work" openbox --sm-disable >"$work/openbox.log" 2>&1 &
+  wm=$!
+  for _ in $(seq 100); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && return
+    sleep 0.1
+  done
+  echo "openbox did not start"; cat "$work/openbox.log"; exit 1
 }
 
 # main_window [OTHER_THAN]: the id of the shown main window, not the one given.

@@ -1,8 +1,9 @@
 // The windows on a small laptop's screen (800 x 600, a monitor on its
 // right): the window fits the screen and its content scrolls, every control
 // can be brought into view by scrolling and by the keyboard, the wheel
-// scrolls the window over a picker too, and on the larger screen the window
-// is as designed again.
+// scrolls the window over a picker too without giving it the focus, and on
+// the larger screen the window is as designed again: the same window, still
+// holding its focus, and on that screen.
 #include <QApplication>
 #include <QComboBox>
 #include <QGuiApplication>
@@ -13,6 +14,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTest>
+#include <QWindow>
 
 #include "framework/qt/QtControlViews.h"
 #include "framework/qt/QtWindowView.h"
@@ -36,6 +38,8 @@ class SmallScreen : public QtTest {
     ASSERT_NE(view, nullptr);
     top = view->TopLevel();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(top));
+    top->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(top));
   }
 
   // Whether the whole of a widget shows in the scroll area's viewport.
@@ -77,8 +81,6 @@ TEST_F(SmallScreen, TheWindowFitsTheScreenWithItsContentScrollingUnderTheMenuBar
 }
 
 TEST_F(SmallScreen, TabBringsEachControlIntoViewAsItTakesTheFocus) {
-  top->activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(top));
   QWidget* restart = fw::qt::WidgetOf(*window->PushButton8());
   QWidget* first = fw::qt::WidgetOf(*window->PopupMenu1());
   first->setFocus(Qt::TabFocusReason);
@@ -110,20 +112,58 @@ TEST_F(SmallScreen, TheWheelOverAPickerScrollsTheWindowAndPicksNothing) {
   EXPECT_EQ(window->PopupMenu9()->ListIndex(), 5) << "no team picked, no strength suggested";
 }
 
+TEST_F(SmallScreen, TheWheelOverAPickerLeavesTheFocusOnTheOneTypingReaches) {
+  QWidget* first = fw::qt::WidgetOf(*window->PopupMenu1());
+  QWidget* fourth = fw::qt::WidgetOf(*window->PopupMenu4());
+  fourth->setFocus(Qt::MouseFocusReason);
+  testing_support::TurnWheel(first, 1);
+  testing_support::TurnWheel(first, 1, Qt::Horizontal);
+  EXPECT_EQ(QApplication::focusWidget(), fourth);
+  QTest::keyClick(top->windowHandle(), 'o');
+  EXPECT_EQ(window->PopupMenu1()->ListIndex(), 0);
+  EXPECT_EQ(window->PopupMenu4()->Text(), "Oregon (.8621)");
+}
+
+TEST_F(SmallScreen, FittingAnewKeepsTheSameWindowShownWithItsFocusAndOnItsScreen) {
+  QWidget* fourth = fw::qt::WidgetOf(*window->PopupMenu4());
+  fourth->setFocus(Qt::TabFocusReason);
+  const WId id = top->winId();
+  QWindow* handle = top->windowHandle();
+  int hidden = 0;
+  QObject counting;
+  QObject::connect(handle, &QWindow::visibleChanged, &counting, [&](bool visible) {
+    if (!visible) ++hidden;
+  });
+  // Dropped on the monitor with its bottom past that screen's edge.
+  const QRect monitor(800, 0, 1280, 1024);
+  top->move(1100, 500);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return view->Scroller() == nullptr; }));
+  QTest::qWait(50);
+  EXPECT_TRUE(monitor.contains(top->frameGeometry()))
+      << "frame at " << top->frameGeometry().x() << "," << top->frameGeometry().y();
+  top->move(100, 100);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return view->Scroller() != nullptr; }));
+  QTest::qWait(50);
+  EXPECT_EQ(hidden, 0);
+  EXPECT_EQ(top->winId(), id);
+  EXPECT_EQ(QApplication::focusWidget(), fourth);
+}
+
 TEST_F(SmallScreen, OnTheLargerScreenTheWindowIsAsDesignedAndBackOnTheSmallOneItFitsAgain) {
   const int menu = view->MenuBarWidget()->height();
   top->move(900, 40);
   ASSERT_TRUE(QTest::qWaitFor([&] { return top->screen()->name() == "monitor"; }));
-  EXPECT_EQ(view->Scroller(), nullptr);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return view->Scroller() == nullptr; }));
   EXPECT_EQ(view->Content()->parentWidget(), top);
   EXPECT_TRUE(top->findChildren<QScrollArea*>().isEmpty());
   top->layout()->activate();
   EXPECT_EQ(top->size(), QSize(850, 650 + menu));
   EXPECT_EQ(view->Content()->geometry(), QRect(0, menu, 850, 650));
 
-  top->move(100, 300);
+  // Its middle on the laptop, its bottom past that screen's edge.
+  top->move(100, 200);
   ASSERT_TRUE(QTest::qWaitFor([&] { return top->screen()->name() == "laptop"; }));
-  ASSERT_NE(view->Scroller(), nullptr);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return view->Scroller() != nullptr; }));
   EXPECT_TRUE(small.contains(top->frameGeometry()))
       << "frame at " << top->frameGeometry().x() << "," << top->frameGeometry().y();
 }

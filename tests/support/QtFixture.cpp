@@ -17,11 +17,13 @@
 
 namespace testing_support {
 
-void TurnWheel(QWidget* widget, int steps) {
+void TurnWheel(QWidget* widget, int steps, Qt::Orientation wheel) {
   const QPointF at = QRectF(widget->rect()).center();
+  const int notch = steps > 0 ? -120 : 120;
+  const QPoint angle = wheel == Qt::Vertical ? QPoint(0, notch) : QPoint(notch, 0);
   for (int i = 0; i < std::abs(steps); ++i) {
-    QWheelEvent event(at, widget->mapToGlobal(at), QPoint(), QPoint(0, steps > 0 ? -120 : 120),
-                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QWheelEvent event(at, widget->mapToGlobal(at), QPoint(), angle, Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
     // As from the window system (sendEvent would make it Qt's own): Qt
     // passes only such a wheel on to the parents of a widget that ignores it.
     QSpontaneKeyEvent::setSpontaneous(&event);

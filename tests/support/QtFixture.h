@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QString>
+#include <Qt>
 #include <memory>
 #include <vector>
 
@@ -19,8 +20,8 @@ inline void PrintTo(const QString& text, std::ostream* out) { *out << text.toStd
 namespace testing_support {
 
 // Turns the mouse wheel over the middle of a widget, one notch per step,
-// down for positive steps.
-void TurnWheel(QWidget* widget, int steps);
+// down (or right, for a sideways wheel) for positive steps.
+void TurnWheel(QWidget* widget, int steps, Qt::Orientation wheel = Qt::Vertical);
 
 // The words under the spell-check underline, in the order of the text.
 std::vector<QString> MarkedWords(const QPlainTextEdit& edit);
