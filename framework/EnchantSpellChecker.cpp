@@ -23,8 +23,9 @@ void CollectTag(const char* tag, const char*, const char*, const char*, void* ta
 bool Absolute(const char* path) { return path && path[0] == '/'; }
 
 // The engines look for the user's settings and word lists through HOME and
-// the settings folders' variables, and where one is unset, empty or relative
-// they take the current folder: started without HOME (by some service
+// the settings folders' variables, and take the current folder where HOME is
+// unset, empty or relative, or one of those is empty or relative (an unset
+// one only sends them on to HOME): started without HOME (by some service
 // managers, or `env -u HOME`) they would read whatever settings lie there
 // (one naming a filter library runs its code in this process) and write the
 // user's words there. So the folders are made sure of before the engine

@@ -25,7 +25,8 @@ class TextOutputStream : public Object {
   bool Write(const std::string& text);
   // Reserves room for that many bytes after the file's end, so that a write
   // of them cannot run out of room part way; false (and Error set) when the
-  // device has no such room. A file system that cannot reserve counts as done.
+  // file system refuses the room (a full disk, a quota, an I/O error). A file
+  // system that cannot reserve at all counts as done.
   bool Reserve(size_t length);
   // Writes the text and the platform line end.
   bool WriteLine(const std::string& text);
