@@ -3,6 +3,7 @@
 #include <QApplication>
 
 #include "app/App.h"
+#include "framework/EnchantSpellChecker.h"
 #include "framework/Runtime.h"
 #include "framework/Services.h"
 #include "framework/qt/QtBackend.h"
@@ -11,6 +12,8 @@
 int main(int argc, char** argv) {
   // Before Qt opens its display connection or writes its first warning.
   fw::RuntimeProtectProcess();
+  // While this is the only thread: Qt's own threads may read the environment.
+  fw::SettleSpellingFolders();
   // The program takes no options: Qt sees only the program's name, so that
   // none of Qt's own (-stylesheet, -reverse, ...) changes what the user sees.
   // Qt's environment variables still apply, as for every Qt program.

@@ -22,6 +22,8 @@ void CollectTag(const char* tag, const char*, const char*, const char*, void* ta
 
 bool Absolute(const char* path) { return path && path[0] == '/'; }
 
+}  // namespace
+
 // The engines look for the user's settings and word lists through HOME and
 // the settings folders' variables, and take the current folder where HOME is
 // unset, empty or relative, or one of those is empty or relative (an unset
@@ -29,8 +31,9 @@ bool Absolute(const char* path) { return path && path[0] == '/'; }
 // managers, or `env -u HOME`) they would read whatever settings lie there
 // (one naming a filter library runs its code in this process) and write the
 // user's words there. So the folders are made sure of before the engine
-// starts; false where the user has no home folder at all.
-bool SettleSettingsFolders() {
+// starts, and once at start-up, before the program runs any other thread
+// that might read the environment while it changes.
+bool SettleSpellingFolders() {
   for (const char* name : {"ENCHANT_CONFIG_DIR", "XDG_CONFIG_HOME"})
     if (!Absolute(std::getenv(name))) unsetenv(name);
   if (Absolute(std::getenv("HOME"))) return true;
@@ -38,8 +41,6 @@ bool SettleSettingsFolders() {
   if (!user || !Absolute(user->pw_dir)) return false;
   return setenv("HOME", user->pw_dir, 1) == 0;
 }
-
-}  // namespace
 
 EnchantSpellChecker::EnchantSpellChecker(std::string language) : language_(std::move(language)) {}
 
@@ -51,7 +52,7 @@ EnchantSpellChecker::~EnchantSpellChecker() {
 EnchantDict* EnchantSpellChecker::Dictionary() {
   if (loaded_) return dictionary_;
   loaded_ = true;
-  if (!SettleSettingsFolders()) {
+  if (!SettleSpellingFolders()) {
     std::cerr << "Spell checking is off: the user has no home folder for its word lists\n";
     return nullptr;
   }

@@ -13,6 +13,12 @@ typedef struct str_enchant_dict EnchantDict;
 
 namespace fw {
 
+// Makes HOME the user's home folder (from the password database where it is
+// unset, empty or relative) and drops empty or relative settings folders'
+// variables, so that no engine reads or writes the current folder; false
+// where the user has no home folder at all.
+bool SettleSpellingFolders();
+
 class EnchantSpellChecker final : public SpellChecker {
  public:
   // The language's dictionary, or else another installed one of the same
