@@ -1,7 +1,6 @@
 // The spell checker over the desktop's spelling library, with the real
 // English dictionary, and the splitting of text into the words it checks.
 #include <gtest/gtest.h>
-
 #include <pwd.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -17,13 +16,14 @@
 #include "framework/SpellChecker.h"
 
 // The suite is linked with the framework's look-ups of the password
-// database sent here first: where a test names one, the user's home folder
-// is a folder of the test's own.
-static const char* passwdHome = nullptr;
+// database sent here first: where a test names one in this variable, the
+// user's home folder is a folder of the test's own.
+static constexpr char kPasswdHome[] = "QUANDREL_TEST_PASSWD_HOME";
 extern "C" passwd* __real_getpwuid(uid_t uid);
 extern "C" passwd* __wrap_getpwuid(uid_t uid) {
   passwd* user = __real_getpwuid(uid);
-  if (user && passwdHome) user->pw_dir = const_cast<char*>(passwdHome);
+  if (const char* home = std::getenv(kPasswdHome); user && home)
+    user->pw_dir = const_cast<char*>(home);
   return user;
 }
 
@@ -134,25 +134,35 @@ TEST(EnchantSpellChecker, AnUnwritableOrDamagedPersonalListLeavesCheckingWorking
 // Started without HOME and with empty settings folders' variables, from a
 // folder whose settings would silence every mark, the checker takes the
 // home folder from the password database: the marks stay, and an added word
-// goes there, not into the current folder. In a child process, as HOME and
-// the current folder are the whole process's.
+// goes there, not into the current folder. In a program of its own (this
+// test, run again with only that environment), as HOME and the current
+// folder are the whole process's, and the spelling library remembers the
+// folders it has found once.
 TEST(EnchantSpellChecker, WithoutHomeNothingIsReadFromOrWrittenToTheCurrentFolder) {
+  if (std::getenv(kPasswdHome)) {
+    unsetenv("HOME");
+    unsetenv("ASPELL_CONF");
+    setenv("ENCHANT_CONFIG_DIR", "", 1);
+    setenv("XDG_CONFIG_HOME", "", 1);
+    fw::EnchantSpellChecker checker;
+    EXPECT_TRUE(checker.HasDictionary() && !checker.IsKnown("recieve"));
+    checker.AddToDictionary("quorbelt");
+    return;
+  }
   QTemporaryDir current, home;
   std::ofstream(current.filePath(".aspell.conf").toStdString()) << "ignore 30\n";
   const std::string homePath = home.path().toStdString();
   const pid_t child = ::fork();
   ASSERT_GE(child, 0);
   if (child == 0) {
-    passwdHome = homePath.c_str();
     if (::chdir(current.path().toLocal8Bit().constData()) != 0) ::_exit(99);
-    unsetenv("HOME");
-    unsetenv("ASPELL_CONF");
-    setenv("ENCHANT_CONFIG_DIR", "", 1);
-    setenv("XDG_CONFIG_HOME", "", 1);
-    fw::EnchantSpellChecker checker;
-    const bool marked = checker.HasDictionary() && !checker.IsKnown("recieve");
-    checker.AddToDictionary("quorbelt");
-    ::_exit(marked ? 0 : 1);
+    setenv(kPasswdHome, homePath.c_str(), 1);
+    const std::string filter =
+        std::string("--gtest_filter=") +
+        testing::UnitTest::GetInstance()->current_test_info()->test_suite_name() + "." +
+        testing::UnitTest::GetInstance()->current_test_info()->name();
+    ::execl("/proc/self/exe", "framework_tests", filter.c_str(), static_cast<char*>(nullptr));
+    ::_exit(98);
   }
   int status = 0;
   ASSERT_EQ(::waitpid(child, &status, 0), child);
