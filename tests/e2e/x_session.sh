@@ -14,14 +14,15 @@ cleanup() {
 }
 
 # start_x FIRST WIDTHxHEIGHT: Xvfb on the first free display from FIRST on,
-# with DISPLAY set to it.
+# with DISPLAY set to it. The server is not reset when its last client goes,
+# so that a program started again at once does not find it gone for a moment.
 start_x() {
   local display="" n
   for n in $(seq "$1" $(($1 + 49))); do
     if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then display=":$n"; break; fi
   done
   [ -n "$display" ] || { echo "no free X display"; exit 1; }
-  Xvfb "$display" -screen 0 "$2x24" -nolisten tcp >/dev/null 2>&1 &
+  Xvfb "$display" -screen 0 "$2x24" -nolisten tcp -noreset >/dev/null 2>&1 &
   xvfb=$!
   trap cleanup EXIT
   export DISPLAY="$display"
