@@ -54,6 +54,23 @@ choose() {
 shown() {
   xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1 || true
 }
+# in_state ID STATE: the window manager gives the window that WM_STATE
+# (Normal, Iconic) within a few seconds, however busy the machine.
+in_state() {
+  for _ in $(seq 50); do
+    xprop -id "$1" WM_STATE 2>/dev/null | grep -q "window state: $2" && return 0
+    sleep 0.1
+  done
+  return 1
+}
+# active ID: the window becomes the active one within a few seconds.
+active() {
+  for _ in $(seq 50); do
+    [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ] && return 0
+    sleep 0.1
+  done
+  return 1
+}
 # The About box is the File menu's second item, after Quit; the
 # Instructions window the first of the menu two to the right.
 check_back() {  # check_back TITLE KEYS...
@@ -62,15 +79,15 @@ check_back() {  # check_back TITLE KEYS...
   choose "$@"
   id="$(shown "$title")"
   [ -n "$id" ] || { echo "the command did not open '$title'"; cat "$log"; exit 1; }
+  in_state "$id" Normal || { echo "'$title' was not shown"; exit 1; }
   xdotool windowminimize --sync "$id"
-  xprop -id "$id" WM_STATE | grep -q 'window state: Iconic' ||
-    { echo "'$title' could not be minimised"; exit 1; }
+  in_state "$id" Iconic || { echo "'$title' could not be minimised"; exit 1; }
   choose "$@"
-  xprop -id "$id" WM_STATE | grep -q 'window state: Normal' ||
+  in_state "$id" Normal ||
     { echo "'$title' stays minimised: $(xprop -id "$id" WM_STATE | tr '\n' ' ')"; exit 1; }
   ! xprop -id "$id" _NET_WM_STATE | grep -q _NET_WM_STATE_HIDDEN ||
     { echo "'$title' stays hidden"; exit 1; }
-  [ "$(xdotool getactivewindow)" = "$id" ] || { echo "'$title' is not the active window"; exit 1; }
+  active "$id" || { echo "'$title' is not the active window"; exit 1; }
   shot "desktop-$title"
 }
 check_back "About Quandrel" Down
