@@ -19,9 +19,9 @@ class ShiftF10 : public QObject {
     const auto* key = static_cast<QKeyEvent*>(event);
     if (key->key() != Qt::Key_F10 || (key->modifiers() & ~Qt::KeypadModifier) != Qt::ShiftModifier)
       return QObject::eventFilter(watched, event);
-    // The event the Menu key makes: at the middle of the caret.
+    // The event the Menu key makes.
     auto* widget = static_cast<QWidget*>(watched);
-    const QPoint at = widget->inputMethodQuery(Qt::ImCursorRectangle).toRect().center();
+    const QPoint at = CaretMenuPoint(widget);
     QContextMenuEvent menu(QContextMenuEvent::Keyboard, at, widget->mapToGlobal(at));
     QCoreApplication::sendEvent(widget, &menu);
     return true;
@@ -29,6 +29,10 @@ class ShiftF10 : public QObject {
 };
 
 }  // namespace
+
+QPoint CaretMenuPoint(const QWidget* widget) {
+  return widget->inputMethodQuery(Qt::ImCursorRectangle).toRect().center();
+}
 
 void OpenContextMenuOnShiftF10(QWidget* widget) {
   widget->installEventFilter(new ShiftF10(widget));

@@ -16,6 +16,7 @@
 
 #include "framework/Services.h"
 #include "framework/SpellChecker.h"
+#include "framework/qt/ContextMenuKey.h"
 
 namespace fw::qt {
 
@@ -167,7 +168,7 @@ void SpellingHighlighter::highlightBlock(const QString& text) {
 QTextCursor SpellingHighlighter::UnknownWordAt(const QPoint& at) const {
   if (!edit_) return {};
   const QTextCursor caret = edit_->textCursor();
-  if (at == edit_->inputMethodQuery(Qt::ImCursorRectangle).toRect().center())
+  if (at == CaretMenuPoint(edit_))
     return UnknownWordAt(caret.block(), caret.positionInBlock(), true);
   // The point in the coordinates of its paragraph's layout, from where the
   // nearest position shows; then the character under it, if any: the nearest
