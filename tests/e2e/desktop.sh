@@ -55,21 +55,15 @@ shown() {
   xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1 || true
 }
 # in_state ID STATE: the window manager gives the window that WM_STATE
-# (Normal, Iconic) within a few seconds, however busy the machine.
+# (Normal, Iconic) within a few seconds.
 in_state() {
-  for _ in $(seq 50); do
-    xprop -id "$1" WM_STATE 2>/dev/null | grep -q "window state: $2" && return 0
-    sleep 0.1
-  done
-  return 1
+  has_state() { xprop -id "$1" WM_STATE 2>/dev/null | grep -q "window state: $2"; }
+  within 5 has_state "$@"
 }
 # active ID: the window becomes the active one within a few seconds.
 active() {
-  for _ in $(seq 50); do
-    [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ] && return 0
-    sleep 0.1
-  done
-  return 1
+  is_active() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ]; }
+  within 5 is_active "$1"
 }
 # The About box is the File menu's second item, after Quit; the
 # Instructions window the first of the menu two to the right.

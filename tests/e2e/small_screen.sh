@@ -132,12 +132,14 @@ xev -id "$window" -event structure >"$work/events.log" 2>&1 &
 watcher=$!
 xprop -id "$panel" -f _NET_WM_STRUT_PARTIAL 32c -set _NET_WM_STRUT_PARTIAL \
   "0,0,60,0,0,0,0,0,0,799,0,0"
-for _ in $(seq 50); do xprop -root _NET_WORKAREA | grep -q '= 0, 60,' && break; sleep 0.1; done
+# work_area_from X, Y: the window manager has made the work area start there.
+work_area_from() { xprop -root _NET_WORKAREA | grep -q "= $1, $2,"; }
+within 5 work_area_from 0 60 || true
 sleep 0.5
 on_screen "$window" "the main window under the panel"
 shot small-3-panel
 xprop -id "$panel" -remove _NET_WM_STRUT_PARTIAL
-for _ in $(seq 50); do xprop -root _NET_WORKAREA | grep -q '= 0, 0,' && break; sleep 0.1; done
+within 5 work_area_from 0 0 || true
 sleep 0.5
 on_screen "$window" "the main window once the panel is gone"
 kill "$watcher"

@@ -13,6 +13,16 @@ cleanup() {
   rm -rf "$work"
 }
 
+# within SECONDS COMMAND...: the command succeeds within that many seconds,
+# tried every tenth of a second; however busy the machine, the X server and
+# the window manager answer in their own time.
+within() {
+  local tries=$(($1 * 10))
+  shift
+  for _ in $(seq "$tries"); do "$@" && return 0; sleep 0.1; done
+  return 1
+}
+
 # start_x FIRST WIDTHxHEIGHT: Xvfb on the first free display from FIRST on,
 # with DISPLAY set to it. The server is not reset when its last client goes,
 # so that a program started again at once does not find it gone for a moment.
@@ -26,7 +36,7 @@ start_x() {
   xvfb=$!
   trap cleanup EXIT
   export DISPLAY="$display"
-  for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+  within 5 xdpyinfo >/dev/null 2>&1 || true
 }
 
 # start_openbox: openbox from Debian as the X server's window manager, once
@@ -34,11 +44,8 @@ start_x() {
 start_openbox() {
   HOME="$work" openbox --sm-disable >"$work/openbox.log" 2>&1 &
   wm=$!
-  for _ in $(seq 100); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && return
-    sleep 0.1
-  done
-  echo "openbox did not start"; cat "$work/openbox.log"; exit 1
+  managed() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"; }
+  within 10 managed || { echo "openbox did not start"; cat "$work/openbox.log"; exit 1; }
 }
 
 # main_window [OTHER_THAN]: the id of the shown main window, not the one given.
