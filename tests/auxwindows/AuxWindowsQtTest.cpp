@@ -33,11 +33,7 @@
 namespace {
 
 using testing_support::QtTest;
-
-QWidget* TopLevelOf(const fw::Window& window) {
-  auto* view = dynamic_cast<fw::qt::QtWindowView*>(window.View());
-  return view ? view->TopLevel() : nullptr;
-}
+using testing_support::TopLevelOf;
 
 template <class W>
 W* WidgetFor(const std::shared_ptr<fw::Control>& control) {

@@ -88,9 +88,7 @@ void Refresh(QMenuBar* bar, const char* menuName) {
 TEST_F(QtTest, EditItemsWorkOnTheFocusedTextFieldAndOnlyWhenTheyApply) {
   auto window = GetWindow1();
   QMenuBar* bar = MenuBarOf(*window);
-  auto* view = dynamic_cast<fw::qt::QtWindowView*>(window->View());
-  view->TopLevel()->activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(view->TopLevel()));
+  ASSERT_TRUE(testing_support::Activate(*window));
   auto* field = qobject_cast<QLineEdit*>(fw::qt::WidgetOf(*window->TextField15()));
   ASSERT_NE(field, nullptr);
   auto action = [&](const char* name) { return bar->findChild<QAction*>(name); };

@@ -28,7 +28,9 @@
 
 namespace {
 
+using testing_support::Activate;
 using testing_support::QtTest;
+using testing_support::TopLevelOf;
 
 class ViewWindow : public fw::Window {
  public:
@@ -170,15 +172,6 @@ TEST_F(QtTest, TypedTextOutlivesTheWindow) {
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_EQ(fw::qt::WidgetOf(*area), nullptr);
   EXPECT_EQ(area->Text(), "xyone\rtwo");
-}
-
-QWidget* TopLevelOf(const fw::Window& window) {
-  return dynamic_cast<fw::qt::QtWindowView*>(window.View())->TopLevel();
-}
-
-bool Activate(const fw::Window& window) {
-  TopLevelOf(window)->activateWindow();
-  return QTest::qWaitForWindowActive(TopLevelOf(window));
 }
 
 // A text area with HideSelection shows no selection while another window is

@@ -38,8 +38,7 @@ class SmallScreen : public QtTest {
     ASSERT_NE(view, nullptr);
     top = view->TopLevel();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(top));
-    top->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(top));
+    ASSERT_TRUE(testing_support::Activate(*window));
   }
 
   // Whether the whole of a widget shows in the scroll area's viewport.
@@ -101,59 +100,45 @@ TEST_F(SmallScreen, TabBringsEachControlIntoViewAsItTakesTheFocus) {
   EXPECT_TRUE(InView(restart));
 }
 
+// The wheel over a picker, either way, scrolls the window, picks nothing and
+// leaves the focus where it was: typing still reaches the focused picker.
 TEST_F(SmallScreen, TheWheelOverAPickerScrollsTheWindowAndPicksNothing) {
   auto* picker = qobject_cast<QComboBox*>(fw::qt::WidgetOf(*window->PopupMenu1()));
+  QWidget* fourth = fw::qt::WidgetOf(*window->PopupMenu4());
+  fourth->setFocus(Qt::MouseFocusReason);
   QScrollBar* down = view->Scroller()->verticalScrollBar();
   ASSERT_EQ(down->value(), 0);
   testing_support::TurnWheel(picker, 3);
+  testing_support::TurnWheel(picker, 1, Qt::Horizontal);
   EXPECT_GT(down->value(), 0);
-  EXPECT_EQ(window->PopupMenu1()->ListIndex(), 0);
-  EXPECT_EQ(picker->currentIndex(), 0);
-  EXPECT_EQ(window->PopupMenu9()->ListIndex(), 5) << "no team picked, no strength suggested";
-}
-
-TEST_F(SmallScreen, TheWheelOverAPickerLeavesTheFocusOnTheOneTypingReaches) {
-  QWidget* first = fw::qt::WidgetOf(*window->PopupMenu1());
-  QWidget* fourth = fw::qt::WidgetOf(*window->PopupMenu4());
-  fourth->setFocus(Qt::MouseFocusReason);
-  testing_support::TurnWheel(first, 1);
-  testing_support::TurnWheel(first, 1, Qt::Horizontal);
   EXPECT_EQ(QApplication::focusWidget(), fourth);
   QTest::keyClick(top->windowHandle(), 'o');
   EXPECT_EQ(window->PopupMenu1()->ListIndex(), 0);
+  EXPECT_EQ(picker->currentIndex(), 0);
+  EXPECT_EQ(window->PopupMenu9()->ListIndex(), 5) << "no team picked, no strength suggested";
   EXPECT_EQ(window->PopupMenu4()->Text(), "Oregon (.8621)");
 }
 
-TEST_F(SmallScreen, FittingAnewKeepsTheSameWindowShownWithItsFocusAndOnItsScreen) {
+// Refitted on either screen, it stays the same window, never hidden, with
+// the focus where it was, and its frame on the screen it is on.
+TEST_F(SmallScreen, OnTheLargerScreenTheWindowIsAsDesignedAndBackOnTheSmallOneItFitsAgain) {
+  const int menu = view->MenuBarWidget()->height();
   QWidget* fourth = fw::qt::WidgetOf(*window->PopupMenu4());
   fourth->setFocus(Qt::TabFocusReason);
   const WId id = top->winId();
-  QWindow* handle = top->windowHandle();
   int hidden = 0;
   QObject counting;
-  QObject::connect(handle, &QWindow::visibleChanged, &counting, [&](bool visible) {
+  QObject::connect(top->windowHandle(), &QWindow::visibleChanged, &counting, [&](bool visible) {
     if (!visible) ++hidden;
   });
   // Dropped on the monitor with its bottom past that screen's edge.
   const QRect monitor(800, 0, 1280, 1024);
   top->move(1100, 500);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return top->screen()->name() == "monitor"; }));
   ASSERT_TRUE(QTest::qWaitFor([&] { return view->Scroller() == nullptr; }));
   QTest::qWait(50);
   EXPECT_TRUE(monitor.contains(top->frameGeometry()))
       << "frame at " << top->frameGeometry().x() << "," << top->frameGeometry().y();
-  top->move(100, 100);
-  ASSERT_TRUE(QTest::qWaitFor([&] { return view->Scroller() != nullptr; }));
-  QTest::qWait(50);
-  EXPECT_EQ(hidden, 0);
-  EXPECT_EQ(top->winId(), id);
-  EXPECT_EQ(QApplication::focusWidget(), fourth);
-}
-
-TEST_F(SmallScreen, OnTheLargerScreenTheWindowIsAsDesignedAndBackOnTheSmallOneItFitsAgain) {
-  const int menu = view->MenuBarWidget()->height();
-  top->move(900, 40);
-  ASSERT_TRUE(QTest::qWaitFor([&] { return top->screen()->name() == "monitor"; }));
-  ASSERT_TRUE(QTest::qWaitFor([&] { return view->Scroller() == nullptr; }));
   EXPECT_EQ(view->Content()->parentWidget(), top);
   EXPECT_TRUE(top->findChildren<QScrollArea*>().isEmpty());
   top->layout()->activate();
@@ -164,8 +149,12 @@ TEST_F(SmallScreen, OnTheLargerScreenTheWindowIsAsDesignedAndBackOnTheSmallOneIt
   top->move(100, 200);
   ASSERT_TRUE(QTest::qWaitFor([&] { return top->screen()->name() == "laptop"; }));
   ASSERT_TRUE(QTest::qWaitFor([&] { return view->Scroller() != nullptr; }));
+  QTest::qWait(50);
   EXPECT_TRUE(small.contains(top->frameGeometry()))
       << "frame at " << top->frameGeometry().x() << "," << top->frameGeometry().y();
+  EXPECT_EQ(hidden, 0);
+  EXPECT_EQ(top->winId(), id);
+  EXPECT_EQ(QApplication::focusWidget(), fourth);
 }
 
 }  // namespace

@@ -14,8 +14,19 @@
 #include "app/MenuBar1.h"
 #include "framework/Runtime.h"
 #include "framework/Window.h"
+#include "framework/qt/QtWindowView.h"
 
 namespace testing_support {
+
+QWidget* TopLevelOf(const fw::Window& window) {
+  auto* view = dynamic_cast<fw::qt::QtWindowView*>(window.View());
+  return view ? view->TopLevel() : nullptr;
+}
+
+bool Activate(const fw::Window& window) {
+  TopLevelOf(window)->activateWindow();
+  return QTest::qWaitForWindowActive(TopLevelOf(window));
+}
 
 void TurnWheel(QWidget* widget, int steps, Qt::Orientation wheel) {
   const QPointF at = QRectF(widget->rect()).center();

@@ -9,6 +9,9 @@
 #include <vector>
 
 class QWidget;
+namespace fw {
+class Window;
+}
 
 #include "framework/qt/QtBackend.h"
 #include "tests/support/TestServices.h"
@@ -18,6 +21,11 @@ class QPlainTextEdit;
 inline void PrintTo(const QString& text, std::ostream* out) { *out << text.toStdString(); }
 
 namespace testing_support {
+
+// The top-level widget of a window shown on the Qt backend.
+QWidget* TopLevelOf(const fw::Window& window);
+// Makes the window the active one; false where Qt never reports it so.
+bool Activate(const fw::Window& window);
 
 // Turns the mouse wheel over the middle of a widget, one notch per step,
 // down (or right, for a sideways wheel) for positive steps.
