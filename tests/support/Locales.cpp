@@ -1,20 +1,15 @@
 #include "tests/support/Locales.h"
 
 #include <clocale>
-#include <cstdlib>
 
 namespace testing_support {
 
+// The test main points the C library at the build's locales and sets
+// LANGUAGE aside before Qt starts a thread; the environment stays as it is.
 ScopedLocale::ScopedLocale(const std::string& name) : before_(std::setlocale(LC_ALL, nullptr)) {
-  if (const char* language = std::getenv("LANGUAGE")) language_ = language;
-  ::unsetenv("LANGUAGE");
-  ::setenv("LOCPATH", QUANDREL_TEST_LOCALES, 1);
   inPlace_ = std::setlocale(LC_ALL, name.c_str()) != nullptr;
 }
 
-ScopedLocale::~ScopedLocale() {
-  std::setlocale(LC_ALL, before_.c_str());
-  if (language_) ::setenv("LANGUAGE", language_->c_str(), 1);
-}
+ScopedLocale::~ScopedLocale() { std::setlocale(LC_ALL, before_.c_str()); }
 
 }  // namespace testing_support
