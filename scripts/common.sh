@@ -24,7 +24,7 @@ ensure_packages() {
   DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}" >/dev/null
 }
 
-BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev fonts-liberation2 libenchant-2-dev hunspell-en-us aspell-en)
+BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev libxcb1-dev fonts-liberation2 libenchant-2-dev hunspell-en-us aspell-en)
 TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth xdotool x11-utils imagemagick locales libc-l10n openbox)
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 

@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QKeySequence>
 #include <QLineEdit>
 #include <QMenu>
@@ -15,10 +16,16 @@
 #include <QStyle>
 #include <QVBoxLayout>
 #include <QWindow>
+#include <QtGui/qguiapplication_platform.h>
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <functional>
+#include <memory>
 #include <optional>
+#include <utility>
+
+#include <xcb/xcb.h>
 
 #include "framework/Control.h"
 #include "framework/MenuItem.h"
@@ -34,9 +41,10 @@ namespace {
 class TopLevelWidget : public QWidget {
  public:
   Window* window = nullptr;
-  // The window manager's frame becomes known only once the window is on the
-  // screen, and it tells by moving the window.
-  std::function<void()> moved;
+  // The window manager's frame and its place for the window become known
+  // only once the window is on the screen, and it tells by moving the window
+  // (a move the window system reports, not one of the program's own).
+  std::function<void(bool bySystem)> moved;
 
  protected:
   void closeEvent(QCloseEvent* event) override {
@@ -46,7 +54,7 @@ class TopLevelWidget : public QWidget {
   }
   void moveEvent(QMoveEvent* event) override {
     QWidget::moveEvent(event);
-    if (moved) moved();
+    if (moved) moved(event->spontaneous());
   }
 };
 
@@ -57,6 +65,34 @@ constexpr int kFocusMargin = 16;
 // title bar and borders larger than most, so that the window asks for less
 // than the whole screen and no window manager takes it for a full-screen one.
 const QMargins kFrameGuess(8, 40, 8, 8);
+
+// Whether a window manager frames the windows. On X11 one that runs says so
+// on the root window, with a window of its own that names itself the same
+// way (a window manager that has quit leaves the root's word behind).
+// Elsewhere the desktop's compositor always frames them.
+bool WindowManagerRuns() {
+  auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+  if (!x11 || !x11->connection()) return true;
+  xcb_connection_t* connection = x11->connection();
+  const char kCheck[] = "_NET_SUPPORTING_WM_CHECK";
+  std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> atom(
+      xcb_intern_atom_reply(connection,
+                            xcb_intern_atom(connection, 1, sizeof kCheck - 1, kCheck), nullptr),
+      &std::free);
+  if (!atom || atom->atom == XCB_ATOM_NONE) return false;
+  auto named = [&](xcb_window_t window) -> xcb_window_t {
+    std::unique_ptr<xcb_get_property_reply_t, decltype(&std::free)> reply(
+        xcb_get_property_reply(
+            connection,
+            xcb_get_property(connection, 0, window, atom->atom, XCB_ATOM_WINDOW, 0, 1), nullptr),
+        &std::free);
+    if (!reply || xcb_get_property_value_length(reply.get()) < 4) return XCB_WINDOW_NONE;
+    return *static_cast<xcb_window_t*>(xcb_get_property_value(reply.get()));
+  };
+  const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+  const xcb_window_t check = named(root);
+  return check != XCB_WINDOW_NONE && named(check) == check;
+}
 
 // Keeps the keyboard focus on the window's control while the content moves
 // between the window and its scroll area, which hides it for a moment.
@@ -158,8 +194,12 @@ QtWindowView::QtWindowView(Window& window) : window_(&window) {
   content_ = new QWidget(top);
   content_->setAutoFillBackground(true);
   layout->addWidget(content_);
-  top->moved = [this] {
-    if (Frame() != fittedFrame_) Fit();
+  top->moved = [this](bool bySystem) {
+    // The first move the window system reports is the window manager's place
+    // for the window: from then on its place is known, and once it shows
+    // framed, where its frame lies.
+    const bool placedNow = bySystem && top_->isVisible() && !std::exchange(placeKnown_, true);
+    if ((placedNow && framed_) || Frame() != fittedFrame_) Fit();
   };
 }
 
@@ -205,10 +245,14 @@ QMargins QtWindowView::Frame() const {
   // Known once the window shows on the screen: the window manager frames a
   // window before it maps it. Before that, the frame a window had last, as the
   // window manager gives them all the same; a window just mapped, not yet
-  // framed, would tell of none.
+  // framed, would tell of none. Without a window manager there is none.
   static std::optional<QMargins> learnt;
   if (QWindow* handle = top_->windowHandle(); handle && handle->isExposed())
     learnt = handle->frameMargins();
+  if (!learnt) {
+    static const bool managed = WindowManagerRuns();
+    if (!managed) learnt = QMargins();
+  }
   return learnt.value_or(kFrameGuess);
 }
 
@@ -237,6 +281,9 @@ void QtWindowView::Fit() {
     Unscroll();
   else
     Scroll(inside);
+  // Sized now, even before it first shows, so that its place on the screen
+  // is judged by its real size.
+  top_->layout()->activate();
   KeepOnScreen(room);
 }
 
@@ -281,7 +328,6 @@ void QtWindowView::Scroll(QSize room) {
   } else {
     scroller_->setFixedSize(shown);
   }
-  top_->layout()->activate();
 }
 
 void QtWindowView::Unscroll() {
@@ -293,27 +339,44 @@ void QtWindowView::Unscroll() {
     top_->layout()->addWidget(content_);
     content_->show();
   });
-  // Sized now, so that its place on the screen is judged by its new size.
-  top_->layout()->activate();
 }
 
 void QtWindowView::KeepOnScreen(const QRect& area) {
   // The whole frame on the screen where it can be, and its top edge always:
-  // the title bar and the menu bar are never above the screen. A new window
-  // that fits is placed by the window manager; one that does not starts at
-  // the area's corner.
-  const bool placed = top_->isVisible() || top_->testAttribute(Qt::WA_Moved);
-  const QSize outer = top_->size().grownBy(fittedFrame_);
-  if (!placed && outer.width() <= area.width() && outer.height() <= area.height()) return;
+  // the title bar and the menu bar are never above the screen. A window that
+  // fits is placed by the window manager and left where it puts it; one that
+  // does not starts at the area's corner. Either is brought inside only where
+  // its frame lies outside the area.
+  // A window not yet shown nor sized takes its size from its layout when it
+  // shows; until then it has the platform's default size.
+  const bool sized = top_->isVisible() || top_->testAttribute(Qt::WA_Resized);
+  const QSize size = sized ? top_->size() : top_->sizeHint();
+  const QSize outer = size.grownBy(fittedFrame_);
+  const bool fits = outer.width() <= area.width() && outer.height() <= area.height();
+  const bool ownPlace = top_->testAttribute(Qt::WA_Moved);
+  // A shown window's place is the window system's: until it has told it, the
+  // place the platform holds is the one it had before (the screen's corner
+  // for a new window), not where the window manager has put it; and until
+  // the window shows framed, its frame may be a guess.
+  const bool placed = top_->isVisible() ? (placeKnown_ && framed_) || ownPlace : ownPlace;
+  if (top_->isVisible() && !placed) return;
+  if (!placed && fits) return;
   // The client's place and the frame as this view knows it: the platform's
   // own frame-inclusive move takes the frame of a window not yet framed as
   // none, and would put its title bar above the screen.
   const QPoint inset(fittedFrame_.left(), fittedFrame_.top());
   const QPoint from = placed ? top_->geometry().topLeft() - inset : area.topLeft();
+  if (placed) {
+    // At a scale other than 1 the place, the size and each side of the frame
+    // are rounded on their own: a frame the window manager put flush with
+    // the area may seem a pixel or two past it.
+    const int slack = top_->devicePixelRatio() == 1.0 ? 0 : 2;
+    if (area.adjusted(-slack, -slack, slack, slack).contains(QRect(from, outer))) return;
+  }
   QPoint at = from;
   at.setX(std::clamp(at.x(), area.left(), std::max(area.left(), area.right() + 1 - outer.width())));
   at.setY(std::clamp(at.y(), area.top(), std::max(area.top(), area.bottom() + 1 - outer.height())));
-  if (at != from || !placed) top_->setGeometry(QRect(at + inset, top_->size()));
+  if (at != from || !placed) top_->setGeometry(QRect(at + inset, size));
 }
 
 void QtWindowView::WatchScreen() {
@@ -443,6 +506,7 @@ void QtWindowView::ControlsCreated() {
 
 void QtWindowView::Show() {
   if (!top_) return;
+  if (!top_->isVisible()) placeKnown_ = false;
   Fit();
   // A window the user has minimised comes back too, not only to the front.
   top_->setWindowState(top_->windowState() & ~Qt::WindowMinimized);
@@ -466,6 +530,7 @@ bool QtWindowView::eventFilter(QObject* watched, QEvent* event) {
 
 void QtWindowView::Hide() {
   if (top_) top_->hide();
+  placeKnown_ = false;
 }
 
 bool QtWindowView::IsShown() const { return top_ && top_->isVisible(); }

@@ -65,6 +65,8 @@ class QtWindowView : public QObject, public WindowView {
   QMargins fittedFrame_;
   // Whether the window has shown on the screen, framed.
   bool framed_ = false;
+  // Whether the window system has told where the shown window is.
+  bool placeKnown_ = false;
   QMetaObject::Connection screenGeometry_, screenDpi_;
   QPointer<QWindow> watched_;
   const MenuItem* builtFrom_ = nullptr;
