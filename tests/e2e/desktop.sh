@@ -2,9 +2,12 @@
 # The real program under Xvfb as on a desktop. First, the program takes no
 # options: started with Qt's own (a style sheet that paints it red, a layout
 # mirrored right to left) its main window looks as it does without them.
-# Then, under a window manager (openbox): the About box and the Instructions
-# window, minimised by the user, come back when their command is chosen
-# again, neither hidden nor iconic, and active.
+# Then, under a window manager (openbox), on a screen every window fits: the
+# program moves none of its windows, but leaves each where the window manager
+# put it, with no place of its own in its size hints; each main window that
+# Restart makes stands where the first one did. The About box and the
+# Instructions window, minimised by the user, come back when their command is
+# chosen again, neither hidden nor iconic, and active.
 set -euo pipefail
 program="$(realpath "$1")"
 work="$(mktemp -d)"
@@ -39,9 +42,52 @@ differing=$(compare -metric AE "$work/plain.png" "$work/options.png" null: 2>&1 
 [ "$differing" = 0 ] ||
   { echo "with Qt's options the main window looks different: $differing pixels"; exit 1; }
 
-# ---- Minimised windows under a window manager ------------------------------
+# ---- Windows where the window manager puts them ---------------------------
 start_openbox
 start
+
+# client ID: X, Y and HEIGHT of the window's client area on the screen
+# (xdotool's geometry counts a reparented window's offset twice).
+client() {
+  local info
+  info="$(xwininfo -id "$1")"
+  X="$(sed -n 's/^ *Absolute upper-left X: *//p' <<<"$info")"
+  Y="$(sed -n 's/^ *Absolute upper-left Y: *//p' <<<"$info")"
+  HEIGHT="$(sed -n 's/^ *Height: *//p' <<<"$info")"
+}
+# frame ID: where the window's frame lies on the screen, once the window
+# manager has framed it.
+frame() {
+  framed() { xprop -id "$1" _NET_FRAME_EXTENTS 2>/dev/null | grep -q =; }
+  within 5 framed "$1" || { echo "openbox did not frame window $1"; exit 1; }
+  local left top X Y HEIGHT
+  read -r left _ top _ <<<"$(xprop -id "$1" _NET_FRAME_EXTENTS | sed -n 's/.*= //p' | tr -d ,)"
+  client "$1"
+  echo "$((X - left)),$((Y - top))"
+}
+# unplaced ID WHAT: the program gave the window no place of its own.
+unplaced() {
+  ! xprop -id "$1" WM_NORMAL_HINTS | grep -qi "user specified location" ||
+    { echo "$2 was placed by the program: $(xprop -id "$1" WM_NORMAL_HINTS | tr -d '\n')"; exit 1; }
+}
+first="$(frame "$window")"
+unplaced "$window" "the first main window"
+for n in 1 2 3; do
+  # Restart (546, 569, 80 x 20) in the content, which ends at the window's
+  # bottom edge.
+  client "$window"
+  xdotool windowactivate --sync "$window"
+  # No --sync: that would wait for ever where the pointer is there already,
+  # as each new window stands where the last one did.
+  xdotool mousemove $((X + 586)) $((Y + HEIGHT - 71)) sleep 0.2 click 1
+  window="$(main_window "$window")"
+  sleep 0.5
+  [ "$(frame "$window")" = "$first" ] ||
+    { echo "after Restart $n the main window's frame is at $(frame "$window"), not at $first"; exit 1; }
+  unplaced "$window" "the main window after Restart $n"
+done
+
+# ---- Minimised windows under a window manager ------------------------------
 
 # choose KEYS...: the menu command reached from the File menu by these keys.
 choose() {
@@ -74,6 +120,9 @@ check_back() {  # check_back TITLE KEYS...
   id="$(shown "$title")"
   [ -n "$id" ] || { echo "the command did not open '$title'"; cat "$log"; exit 1; }
   in_state "$id" Normal || { echo "'$title' was not shown"; exit 1; }
+  local placed
+  placed="$(frame "$id")"
+  unplaced "$id" "'$title'"
   xdotool windowminimize --sync "$id"
   in_state "$id" Iconic || { echo "'$title' could not be minimised"; exit 1; }
   choose "$@"
@@ -82,6 +131,7 @@ check_back() {  # check_back TITLE KEYS...
   ! xprop -id "$id" _NET_WM_STATE | grep -q _NET_WM_STATE_HIDDEN ||
     { echo "'$title' stays hidden"; exit 1; }
   active "$id" || { echo "'$title' is not the active window"; exit 1; }
+  [ "$(frame "$id")" = "$placed" ] || { echo "'$title' moved from $placed"; exit 1; }
   shot "desktop-$title"
 }
 check_back "About Quandrel" Down

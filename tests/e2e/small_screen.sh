@@ -7,7 +7,8 @@
 # reserves the screen's top, appearing and going away, leaves the window, its
 # focus and its frame on the screen; a wheel notch over one picker leaves the
 # typing to the focused one. The Instructions window's frame is on the
-# screen too; then Ctrl+Q ends the program.
+# screen too; then Ctrl+Q ends the program. Started again at a scale of 1.5,
+# each window after three Restarts has its whole frame on the screen.
 set -euo pipefail
 program="$(realpath "$1")"
 work="$(mktemp -d)"
@@ -24,8 +25,16 @@ trap 'kill "$panel_app" 2>/dev/null || true; cleanup' EXIT
 for _ in $(seq 50); do panel="$(xdotool search --name '^panel$' | head -n 1 || true)"; [ -n "$panel" ] && break; sleep 0.1; done
 [ -n "$panel" ] || { echo "the panel's window did not appear"; exit 1; }
 
-(cd "$work" && exec env QT_QPA_PLATFORM=xcb "$program") >"$log" 2>&1 &
-app=$!
+# start_program [SCALE]: the program, at Qt's scale factor (1 by default).
+scale=1
+start_program() {
+  scale="${1:-1}"
+  (cd "$work" && exec env QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR="$scale" "$program") >"$log" 2>&1 &
+  app=$!
+}
+# px N: N of the program's pixels in the screen's, at its scale.
+px() { awk -v n="$1" -v s="$scale" 'BEGIN { printf "%d", n * s + 0.5 }'; }
+start_program
 
 # place ID: X, Y, WIDTH and HEIGHT of the window's client area on the screen,
 # and LEFT, RIGHT, TOP and BOTTOM of the frame the window manager gave it
@@ -71,20 +80,22 @@ first_picker=(23 47)
 fourth_picker=(299 47)
 # at LEFT TOP: the screen point 40, 10 into the content's control at LEFT, TOP
 # while the content is scrolled to its top.
-at() { echo $((X + $1 + 40)) $((Y + menu + $2 + 10)); }
+at() { echo $((X + $(px $(($1 + 40))))) $((Y + $(px $((menu + $2 + 10))))); }
 
 # restart ID: the wheel over the first team picker scrolls the window to the
-# bottom of its content, and Restart, brought up that way, is clicked. The
-# content's bottom edge then lies on the horizontal scroll bar, which the
-# style makes about 14 pixels high; Restart (546, 569, 80 x 20) is 81 pixels
-# above that edge at its centre, with room for a few pixels either way.
+# bottom and the right of its content, and Restart, brought up that way, is
+# clicked. The content's bottom and right edges then lie on the scroll bars,
+# which the style makes about 14 pixels wide; Restart (546, 569, 80 x 20) is
+# 71 pixels above the bottom edge and 264 left of the right one at its
+# centre, with room for a few pixels either way.
 restart() {
   place "$1"
   xdotool mousemove --sync $(at "${first_picker[@]}")
-  for _ in $(seq 20); do xdotool click 5; sleep 0.02; done
+  xdotool click --repeat 40 --delay 20 5 click --repeat 40 --delay 20 7
   sleep 0.5
-  shot "small-scrolled-$2"
-  xdotool mousemove --sync $((X + 546 + 40)) $((Y + HEIGHT - 14 - 650 + 569 + 10)) click 1
+  shot "small-scrolled-$scale-$2"
+  xdotool mousemove --sync $((X + WIDTH - $(px $((14 + 264))))) $((Y + HEIGHT - $(px $((14 + 71))))) \
+    click 1
   sleep 0.5
   fresh="$(main_window "$1")"
   if xdotool getwindowname "$1" >/dev/null 2>&1; then
@@ -177,5 +188,18 @@ done
 on_screen "$instructions" "the Instructions window"
 shot small-5-instructions
 
+quit_program
+
+# At a scale of 1.5 each restarted window, framed as the first one was, has
+# its frame on the screen too, not a title bar lower.
+start_program 1.5
+window="$(main_window)"
+on_screen "$window" "the first main window at 1.5"
+for n in 1 2 3; do
+  restart "$window" "$n"
+  window="$fresh"
+  on_screen "$window" "the main window at 1.5 after Restart $n"
+done
+shot small-6-restarted-at-1.5
 quit_program
 echo "small screen end to end: 1 passed, 0 failed"

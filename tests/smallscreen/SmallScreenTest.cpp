@@ -136,8 +136,8 @@ TEST_F(SmallScreen, OnTheLargerScreenTheWindowIsAsDesignedAndBackOnTheSmallOneIt
   top->move(1100, 500);
   ASSERT_TRUE(QTest::qWaitFor([&] { return top->screen()->name() == "monitor"; }));
   ASSERT_TRUE(QTest::qWaitFor([&] { return view->Scroller() == nullptr; }));
-  QTest::qWait(50);
-  EXPECT_TRUE(monitor.contains(top->frameGeometry()))
+  // The frame comes inside once the queued refit has run.
+  EXPECT_TRUE(QTest::qWaitFor([&] { return monitor.contains(top->frameGeometry()); }))
       << "frame at " << top->frameGeometry().x() << "," << top->frameGeometry().y();
   EXPECT_EQ(view->Content()->parentWidget(), top);
   EXPECT_TRUE(top->findChildren<QScrollArea*>().isEmpty());
@@ -149,8 +149,7 @@ TEST_F(SmallScreen, OnTheLargerScreenTheWindowIsAsDesignedAndBackOnTheSmallOneIt
   top->move(100, 200);
   ASSERT_TRUE(QTest::qWaitFor([&] { return top->screen()->name() == "laptop"; }));
   ASSERT_TRUE(QTest::qWaitFor([&] { return view->Scroller() != nullptr; }));
-  QTest::qWait(50);
-  EXPECT_TRUE(small.contains(top->frameGeometry()))
+  EXPECT_TRUE(QTest::qWaitFor([&] { return small.contains(top->frameGeometry()); }))
       << "frame at " << top->frameGeometry().x() << "," << top->frameGeometry().y();
   EXPECT_EQ(hidden, 0);
   EXPECT_EQ(top->winId(), id);
