@@ -6,6 +6,8 @@
 
 #include <cstdlib>
 
+extern char** environ;
+
 namespace testing_support {
 
 namespace {
@@ -16,15 +18,29 @@ int RunThisTestAgain(const std::vector<EnvironmentChange>& changes, const std::s
   const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
   const std::string filter =
       std::string("--gtest_filter=") + test->test_suite_name() + "." + test->name();
+  // Made here: between the fork and the exec of a process that runs threads
+  // only calls that allocate nothing are safe.
+  std::vector<std::string> variables;
+  for (char** variable = environ; *variable; ++variable) {
+    const std::string entry(*variable);
+    bool changed = entry.starts_with(std::string(kAgain) + "=");
+    for (const auto& change : changes) changed = changed || entry.starts_with(change.first + "=");
+    if (!changed) variables.push_back(entry);
+  }
+  for (const auto& [name, value] : changes)
+    if (value) variables.push_back(name + "=" + *value);
+  variables.push_back(std::string(kAgain) + "=1");
+  std::vector<char*> environment;
+  for (std::string& variable : variables) environment.push_back(variable.data());
+  environment.push_back(nullptr);
+  char name[] = "again";
+  std::vector<char*> arguments{name, const_cast<char*>(filter.c_str()), nullptr};
+
   const pid_t child = ::fork();
   if (child < 0) return -1;
   if (child == 0) {
-    // The child has this one thread alone: the environment is its to change.
-    for (const auto& [name, value] : changes)
-      value ? ::setenv(name.c_str(), value->c_str(), 1) : ::unsetenv(name.c_str());
-    ::setenv(kAgain, "1", 1);
     if (!folder.empty() && ::chdir(folder.c_str()) != 0) ::_exit(126);
-    ::execl("/proc/self/exe", "again", filter.c_str(), static_cast<char*>(nullptr));
+    ::execve("/proc/self/exe", arguments.data(), environment.data());
     ::_exit(127);
   }
   int status = 0;
