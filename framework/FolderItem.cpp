@@ -16,6 +16,20 @@
 
 namespace fw {
 
+namespace {
+
+// Network and user-space file systems answer a call that a signal reached
+// with EINTR, the call undone; it is made again.
+template <typename Call>
+int Uninterrupted(Call call) {
+  int result;
+  do result = call();
+  while (result < 0 && errno == EINTR);
+  return result;
+}
+
+}  // namespace
+
 const ClassInfo& TextOutputStream::StaticClass() {
   return BuildOnce([] {
     ClassInfo c("TextOutputStream", &Object::StaticClass());
@@ -117,7 +131,7 @@ bool TextOutputStream::Flush() {
   // synced at all counts as synced: one gone read-only since the write may
   // have lost it.
   if (unsynced_) {
-    if (::fsync(fd_) == 0 || errno == EINVAL)
+    if (Uninterrupted([this] { return ::fsync(fd_); }) == 0 || errno == EINVAL)
       unsynced_ = false;
     else if (error_.empty())
       error_ = SystemReason(errno);
@@ -139,7 +153,7 @@ bool TextOutputStream::TakeBack() {
   if (created_ && start_ == 0 && ::lstat(path_.c_str(), &named) == 0 &&
       named.st_dev == now.st_dev && named.st_ino == now.st_ino && ::unlink(path_.c_str()) == 0)
     return true;
-  return ::ftruncate(fd_, start_) == 0;
+  return Uninterrupted([this] { return ::ftruncate(fd_, start_); }) == 0;
 }
 
 bool TextOutputStream::Close() {

@@ -383,11 +383,12 @@ TEST_F(ResultsFileTest, ATakeBackThatFailsIsReported) {
 // regular files, while counting is on.
 static std::atomic<int> fileWrites = -1;
 // Faults that a file opened for writing only (the save's own) meets while
-// they are set: an error number for fsync, fallocate or close (the close
-// still closes), or writes that take nothing. Those give up after a while
-// with an error, so that a save that retried them for ever shows as a
-// failure rather than a hang.
-static std::atomic<int> fsyncFails = 0, fallocateFails = 0, closeFails = 0;
+// they are set: an error number for fsync, fallocate, ftruncate or close (the
+// close still closes), which stands until it is lifted, but for EINTR, which
+// comes once as from one signal; or writes that take nothing. Those give up
+// after a while with an error, so that a save that retried them for ever
+// shows as a failure rather than a hang.
+static std::atomic<int> fsyncFails = 0, fallocateFails = 0, ftruncateFails = 0, closeFails = 0;
 static std::atomic<bool> writesTakeNothing = false;
 // The mode, offset and length of the last fallocate on such a file.
 static std::array<std::atomic<off_t>, 3> reserved;
@@ -400,6 +401,9 @@ static bool SavesTo(int fd) {
 static int Fail(int error) {
   errno = error;
   return -1;
+}
+static int Fail(std::atomic<int>& fault) {
+  return Fail(fault == EINTR ? fault.exchange(0) : fault.load());
 }
 
 extern "C" ssize_t __real_write(int fd, const void* data, size_t size);
@@ -415,6 +419,10 @@ extern "C" ssize_t __wrap_write(int fd, const void* data, size_t size) {
 extern "C" int __real_fsync(int fd);
 extern "C" int __wrap_fsync(int fd) {
   return fsyncFails && SavesTo(fd) ? Fail(fsyncFails) : __real_fsync(fd);
+}
+extern "C" int __real_ftruncate(int fd, off_t length);
+extern "C" int __wrap_ftruncate(int fd, off_t length) {
+  return ftruncateFails && SavesTo(fd) ? Fail(ftruncateFails) : __real_ftruncate(fd, length);
 }
 extern "C" int __real_fallocate(int fd, int mode, off_t offset, off_t length);
 extern "C" int __wrap_fallocate(int fd, int mode, off_t offset, off_t length) {
@@ -436,13 +444,16 @@ namespace {
 // A save's block goes out in one write, so a save killed or stopped on the
 // way leaves all of it or none. A last line that a hand edit left without its
 // line end gets one first, so the block starts a line of its own; a save that
-// fails takes that line end back with its block.
+// fails takes that line end back with its block, also where a signal
+// interrupts the cut.
 TEST_F(ResultsFileTest, ABlockIsWrittenInOneGoOnALineOfItsOwn) {
   auto w = PlayedBracket("note");
   const fs::path file = folder / "note-12-7-26.txt";
   std::ofstream(file) << "my note";
   LimitFileSize(100);
+  ftruncateFails = EINTR;
   w->PushButton11()->UserClick();
+  ftruncateFails = 0;
   Unlimit();
   EXPECT_EQ(Read(file), "my note");
 
@@ -464,8 +475,8 @@ TEST_F(ResultsFileTest, ABlockIsWrittenInOneGoOnALineOfItsOwn) {
 // not have reached the device: a sync refused (a file system gone read-only),
 // writes that take nothing, no room to reserve for the block (a full disk,
 // before a byte is written). It is saved where the block is on the device
-// whatever comes after (a close that fails), and where the file system merely
-// cannot reserve.
+// whatever comes after (a close that fails, a sync that a signal interrupted
+// once), and where the file system merely cannot reserve.
 TEST_F(ResultsFileTest, ASaveIsDoneOnlyWhereTheBlockReachedTheDevice) {
   const struct {
     const char* userId;
@@ -479,6 +490,7 @@ TEST_F(ResultsFileTest, ASaveIsDoneOnlyWhereTheBlockReachedTheDevice) {
       {"full", &fallocateFails, ENOSPC, "no space left on device", 0},
       {"noroom", &fallocateFails, EOPNOTSUPP, "", 1},
       {"close", &closeFails, EIO, "", 1},
+      {"signal", &fsyncFails, EINTR, "", 1},
   };
   for (const auto& fault : kFaults) {
     SCOPED_TRACE(fault.userId);
