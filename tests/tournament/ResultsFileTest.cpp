@@ -474,9 +474,10 @@ TEST_F(ResultsFileTest, ABlockIsWrittenInOneGoOnALineOfItsOwn) {
 // leaves the file as it was (and free for the next save) where the block may
 // not have reached the device: a sync refused (a file system gone read-only),
 // writes that take nothing, no room to reserve for the block (a full disk,
-// before a byte is written). It is saved where the block is on the device
-// whatever comes after (a close that fails, a sync that a signal interrupted
-// once), and where the file system merely cannot reserve.
+// before a byte is written: even the file's time of change stays). It is
+// saved where the block is on the device whatever comes after (a close that
+// fails, a sync that a signal interrupted once), and where the file system
+// merely cannot reserve.
 TEST_F(ResultsFileTest, ASaveIsDoneOnlyWhereTheBlockReachedTheDevice) {
   const struct {
     const char* userId;
@@ -498,6 +499,8 @@ TEST_F(ResultsFileTest, ASaveIsDoneOnlyWhereTheBlockReachedTheDevice) {
     const std::string name = fault.userId + std::string("-12-7-26.txt");
     const fs::path file = folder / name;
     std::ofstream(file) << "theirs\n";
+    const auto changed = fs::last_write_time(file) - std::chrono::nanoseconds(123'456'789'123);
+    fs::last_write_time(file, changed);
     services.messages.clear();
     reserved[0] = reserved[1] = reserved[2] = -1;
     fileWrites = 0;
@@ -510,6 +513,9 @@ TEST_F(ResultsFileTest, ASaveIsDoneOnlyWhereTheBlockReachedTheDevice) {
     writesTakeNothing = false;
     if (fault.fault) *fault.fault = 0;
     EXPECT_EQ(fileWrites.exchange(-1), fault.writes);
+    if (fault.writes == 0) {
+      EXPECT_EQ((fs::last_write_time(file) - changed).count(), 0);
+    }
     EXPECT_EQ(reserved[0], FALLOC_FL_KEEP_SIZE);
     EXPECT_EQ(reserved[1], 7);
     EXPECT_EQ(reserved[2], off_t(Block(*w).size()));
