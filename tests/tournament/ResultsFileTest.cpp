@@ -385,11 +385,12 @@ static std::atomic<int> fileWrites = -1;
 // Faults that a file opened for writing only (the save's own) meets while
 // they are set: an error number for fsync, fallocate, ftruncate or close (the
 // close still closes), which stands until it is lifted, but for EINTR, which
-// comes once as from one signal; or writes that take nothing. Those give up
-// after a while with an error, so that a save that retried them for ever
-// shows as a failure rather than a hang.
+// comes once as from one signal.
 static std::atomic<int> fsyncFails = 0, fallocateFails = 0, ftruncateFails = 0, closeFails = 0;
-static std::atomic<bool> writesTakeNothing = false;
+// Or writes that take nothing: while this is not -1, the count of them. Only
+// the first takes nothing and a further one fails with EIO, so that a save
+// that wrote again would show another reason and another count of writes.
+static std::atomic<int> tookNothing = -1;
 // The mode, offset and length of the last fallocate on such a file.
 static std::array<std::atomic<off_t>, 3> reserved;
 
@@ -410,10 +411,7 @@ extern "C" ssize_t __real_write(int fd, const void* data, size_t size);
 extern "C" ssize_t __wrap_write(int fd, const void* data, size_t size) {
   struct stat info {};
   if (fileWrites >= 0 && ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) ++fileWrites;
-  if (writesTakeNothing && SavesTo(fd)) {
-    static std::atomic<int> nothings = 0;
-    return ++nothings % 1000 ? 0 : Fail(EIO);
-  }
+  if (tookNothing >= 0 && SavesTo(fd)) return tookNothing++ == 0 ? 0 : Fail(EIO);
   return __real_write(fd, data, size);
 }
 extern "C" int __real_fsync(int fd);
@@ -507,10 +505,10 @@ TEST_F(ResultsFileTest, ASaveIsDoneOnlyWhereTheBlockReachedTheDevice) {
     if (fault.fault) {
       *fault.fault = fault.error;
     } else {
-      writesTakeNothing = true;
+      tookNothing = 0;
     }
     w->PushButton11()->UserClick();
-    writesTakeNothing = false;
+    tookNothing = -1;
     if (fault.fault) *fault.fault = 0;
     EXPECT_EQ(fileWrites.exchange(-1), fault.writes);
     if (fault.writes == 0) {
