@@ -16,6 +16,20 @@
 
 namespace fw {
 
+namespace {
+
+// Network and user-space file systems answer a call that a signal reached
+// with EINTR, the call undone; it is made again.
+template <typename Call>
+int Uninterrupted(Call call) {
+  int result;
+  do result = call();
+  while (result < 0 && errno == EINTR);
+  return result;
+}
+
+}  // namespace
+
 const ClassInfo& TextOutputStream::StaticClass() {
   return BuildOnce([] {
     ClassInfo c("TextOutputStream", &Object::StaticClass());
@@ -80,8 +94,10 @@ bool TextOutputStream::Reserve(size_t length) {
   // the file system cannot reserve, the writes go out as they would anyway
   // (never zeros written in its place).
   for (;;) {
-    if (::fallocate(fd_, FALLOC_FL_KEEP_SIZE, info.st_size, static_cast<off_t>(length)) == 0)
+    if (::fallocate(fd_, FALLOC_FL_KEEP_SIZE, info.st_size, static_cast<off_t>(length)) == 0) {
+      reserved_ = true;
       return true;
+    }
     if (errno == EINTR) continue;
     if (errno == EOPNOTSUPP || errno == ENOSYS) return true;
     error_ = SystemReason(errno);
@@ -115,9 +131,10 @@ bool TextOutputStream::Flush() {
   // A write that failed earlier means the file is not what the caller wrote,
   // so a clean flush must not report success. Only a file that cannot be
   // synced at all counts as synced: one gone read-only since the write may
-  // have lost it.
-  if (unsynced_) {
-    if (::fsync(fd_) == 0 || errno == EINVAL)
+  // have lost it. A stream refused before it wrote a byte has nothing of its
+  // own to sync and fails whatever a sync says: the file is left alone.
+  if (unsynced_ && (error_.empty() || written_ > 0)) {
+    if (Uninterrupted([this] { return ::fsync(fd_); }) == 0 || errno == EINVAL)
       unsynced_ = false;
     else if (error_.empty())
       error_ = SystemReason(errno);
@@ -139,7 +156,10 @@ bool TextOutputStream::TakeBack() {
   if (created_ && start_ == 0 && ::lstat(path_.c_str(), &named) == 0 &&
       named.st_dev == now.st_dev && named.st_ino == now.st_ino && ::unlink(path_.c_str()) == 0)
     return true;
-  return ::ftruncate(fd_, start_) == 0;
+  // A cut to the same length gives back reserved room, and it marks the
+  // file as changed even where it has nothing to give back.
+  if (written_ == 0 && !reserved_) return true;
+  return Uninterrupted([this] { return ::ftruncate(fd_, start_); }) == 0;
 }
 
 bool TextOutputStream::Close() {

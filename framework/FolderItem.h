@@ -39,9 +39,11 @@ class TextOutputStream : public Object {
   // Takes back what this stream wrote, how a writer undoes a block it could
   // not finish; only before Close. The file is removed when the open made it
   // and the name still stands for it, else (or where the folder refuses the
-  // removal) cut back to its length when the stream was made. Bytes that
-  // follow this stream's belong to another writer and are kept: then, and
-  // when neither the removal nor the cut can be done, false.
+  // removal) cut back to its length when the stream was made, which gives
+  // back the room reserved too; a stream that neither wrote nor reserved
+  // leaves it as it was, its time of change included. Bytes that follow this
+  // stream's belong to another writer and are kept: then, and when neither
+  // the removal nor the cut can be done, false.
   bool TakeBack();
   // Flushes to the device and closes; false when that or any earlier write
   // failed.
@@ -58,6 +60,7 @@ class TextOutputStream : public Object {
   bool created_;
   off_t start_ = -1;  // the file's length when the stream was made
   off_t written_ = 0;
+  bool reserved_ = false;
   bool unsynced_ = true;
 };
 
