@@ -2,7 +2,7 @@
 // The spell checker over Enchant, the desktop's spelling library: it picks
 // the engine the system prefers for the language and keeps the user's
 // personal word list where other desktop programs keep it
-// ($XDG_CONFIG_HOME/enchant).
+// ($XDG_CONFIG_HOME/enchant/<language>.dic).
 #include <string>
 #include <unordered_map>
 
@@ -34,7 +34,7 @@ class EnchantSpellChecker final : public SpellChecker {
   bool Check(std::string_view word) override;
   std::vector<std::string> Suggest(std::string_view word) override;
   void AddToSession(std::string_view word) override;
-  void AddToPersonalList(std::string_view word) override;
+  std::optional<WordListFailure> AddToPersonalList(std::string_view word) override;
 
  private:
   EnchantDict* Dictionary();
@@ -43,6 +43,9 @@ class EnchantSpellChecker final : public SpellChecker {
   bool loaded_ = false;
   EnchantBroker* broker_ = nullptr;
   EnchantDict* dictionary_ = nullptr;
+  // The library's own personal list for the dictionary's language, which it
+  // reads whatever the engine.
+  std::string personalList_;
   // Answers already given: a text repeats its words, and asking the engine
   // costs far more than a look-up. Emptied when a word becomes known.
   std::unordered_map<std::string, bool> answers_;

@@ -139,7 +139,9 @@ bool TextOutputStream::TakeBack() {
   if (created_ && start_ == 0 && ::lstat(path_.c_str(), &named) == 0 &&
       named.st_dev == now.st_dev && named.st_ino == now.st_ino && ::unlink(path_.c_str()) == 0)
     return true;
-  return ::ftruncate(fd_, start_) == 0;
+  while (::ftruncate(fd_, start_) != 0)
+    if (errno != EINTR) return false;
+  return true;
 }
 
 bool TextOutputStream::Close() {

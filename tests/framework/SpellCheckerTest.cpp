@@ -2,6 +2,7 @@
 // English dictionary, and the splitting of text into the words it checks.
 #include <gtest/gtest.h>
 #include <pwd.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -9,11 +10,15 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <algorithm>
+#include <csignal>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 
 #include "framework/EnchantSpellChecker.h"
 #include "framework/SpellChecker.h"
+#include "framework/SystemReason.h"
+#include "tests/support/RunAgain.h"
 
 // The suite is linked with the framework's look-ups of the password
 // database sent here first: where a test names one in this variable, the
@@ -108,6 +113,49 @@ TEST(EnchantSpellChecker, IgnoredWordsLastTheRunAndAddedWordsTheNextOneToo) {
   fw::EnchantSpellChecker next;
   EXPECT_FALSE(next.IsKnown("blorpish"));
   EXPECT_TRUE(next.IsKnown("frobnicatey"));
+}
+
+std::string Read(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), {}};
+}
+
+// With Aspell as the engine, whose own list of the user's words (16 KB here)
+// a full disk would cut short were it rewritten, an added word that does not
+// fit on the disk (a file size limit, in a program of its own) leaves every
+// list as it was: the user is told why, and the word is known for the run.
+TEST(EnchantSpellChecker, AnAddedWordThatDoesNotFitLosesNoWordOfAnyList) {
+  if (testing_support::RunningAgain()) {
+    const std::string list = std::string(std::getenv("ENCHANT_CONFIG_DIR")) + "/en_US.dic";
+    fw::EnchantSpellChecker checker;
+    ASSERT_TRUE(checker.HasDictionary());
+    std::signal(SIGXFSZ, SIG_IGN);
+    const rlimit limit{std::filesystem::file_size(list) + 4, RLIM_INFINITY};
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limit), 0);
+    const std::optional<fw::WordListFailure> failure = checker.AddToDictionary("quorbelt");
+    ASSERT_TRUE(failure.has_value());
+    EXPECT_EQ(failure->list, list);
+    EXPECT_EQ(failure->reason, fw::SystemReason(EFBIG));
+    EXPECT_TRUE(checker.IsKnown("quorbelt"));
+    return;
+  }
+  QTemporaryDir folder;
+  const std::string settings = folder.filePath("enchant").toStdString();
+  const std::string home = folder.filePath("home").toStdString();
+  std::filesystem::create_directories(settings);
+  std::filesystem::create_directories(home);
+  std::ofstream(settings + "/enchant.ordering") << "*:aspell\nen_US:aspell\n";
+  std::ofstream(settings + "/en_US.dic") << "zorbly\nfrobnic\n";
+  std::string words;
+  for (char a = 'a'; a <= 'z'; ++a)
+    for (char b = 'a'; b <= 'z'; ++b) words += std::string("quandrelbracketplayer") + a + b + "\n";
+  std::ofstream(home + "/.aspell.en.pws") << "personal_ws-1.1 en " << 26 * 26 << " \n" << words;
+  const std::string pws = Read(home + "/.aspell.en.pws"), dic = Read(settings + "/en_US.dic");
+  EXPECT_EQ(testing_support::RunThisTestAgain(
+                {{"ENCHANT_CONFIG_DIR", settings}, {"ASPELL_CONF", "home-dir " + home}}),
+            0);
+  EXPECT_EQ(Read(home + "/.aspell.en.pws"), pws);
+  EXPECT_EQ(Read(settings + "/en_US.dic"), dic);
 }
 
 // A settings folder that cannot be made (one under a plain file: not even
