@@ -30,6 +30,16 @@ void CollectTag(const char* tag, const char*, const char*, const char*, void* ta
 
 bool Absolute(const char* path) { return path && path[0] == '/'; }
 
+// The settings folders' variables, which the engines follow before HOME.
+constexpr const char* kSettingsFolders[] = {"ENCHANT_CONFIG_DIR", "XDG_CONFIG_HOME"};
+
+// What SettleSpellingFolders makes sure of.
+bool SpellingFoldersSettled() {
+  for (const char* name : kSettingsFolders)
+    if (std::getenv(name) && !Absolute(std::getenv(name))) return false;
+  return Absolute(std::getenv("HOME"));
+}
+
 void KeepTag(const char* tag, const char*, const char*, const char*, void* kept) {
   *static_cast<std::string*>(kept) = tag;
 }
@@ -74,11 +84,12 @@ std::string AppendWord(const std::string& list, std::string_view word) {
 // one only sends them on to HOME): started without HOME (by some service
 // managers, or `env -u HOME`) they would read whatever settings lie there
 // (one naming a filter library runs its code in this process) and write the
-// user's words there. So the folders are made sure of before the engine
-// starts, and once at start-up, before the program runs any other thread
-// that might read the environment while it changes.
+// user's words there. So the folders are made sure of once, at start-up,
+// before the program runs any other thread that might read the environment
+// while it changes; the checker only reads them, and stays off where they
+// were not settled.
 bool SettleSpellingFolders() {
-  for (const char* name : {"ENCHANT_CONFIG_DIR", "XDG_CONFIG_HOME"})
+  for (const char* name : kSettingsFolders)
     if (!Absolute(std::getenv(name))) unsetenv(name);
   if (Absolute(std::getenv("HOME"))) return true;
   const passwd* user = getpwuid(getuid());
@@ -96,7 +107,7 @@ EnchantSpellChecker::~EnchantSpellChecker() {
 EnchantDict* EnchantSpellChecker::Dictionary() {
   if (loaded_) return dictionary_;
   loaded_ = true;
-  if (!SettleSpellingFolders()) {
+  if (!SpellingFoldersSettled()) {
     std::cerr << "Spell checking is off: the user has no home folder for its word lists\n";
     return nullptr;
   }

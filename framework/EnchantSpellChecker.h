@@ -16,7 +16,9 @@ namespace fw {
 // Makes HOME the user's home folder (from the password database where it is
 // unset, empty or relative) and drops empty or relative settings folders'
 // variables, so that no engine reads or writes the current folder; false
-// where the user has no home folder at all.
+// where the user has no home folder at all. Called once at start-up, while
+// the process has no other thread; where the folders are not settled then,
+// spell checking is off.
 bool SettleSpellingFolders();
 
 class EnchantSpellChecker final : public SpellChecker {

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 #include <pwd.h>
 #include <sys/resource.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <QDir>
@@ -180,18 +179,13 @@ TEST(EnchantSpellChecker, AnUnwritableOrDamagedPersonalListLeavesCheckingWorking
 }
 
 // Started without HOME and with empty settings folders' variables, from a
-// folder whose settings would silence every mark, the checker takes the
-// home folder from the password database: the marks stay, and an added word
-// goes there, not into the current folder. In a program of its own (this
-// test, run again with only that environment), as HOME and the current
-// folder are the whole process's, and the spelling library remembers the
-// folders it has found once.
+// folder whose settings would silence every mark, the program takes the
+// home folder from the password database at start-up: the marks stay, and
+// an added word goes there, not into the current folder. In a program of its
+// own (this test, run again with only that environment), so that the test
+// main settles the folders as the program's main does, before Qt starts.
 TEST(EnchantSpellChecker, WithoutHomeNothingIsReadFromOrWrittenToTheCurrentFolder) {
-  if (std::getenv(kPasswdHome)) {
-    unsetenv("HOME");
-    unsetenv("ASPELL_CONF");
-    setenv("ENCHANT_CONFIG_DIR", "", 1);
-    setenv("XDG_CONFIG_HOME", "", 1);
+  if (testing_support::RunningAgain()) {
     fw::EnchantSpellChecker checker;
     EXPECT_TRUE(checker.HasDictionary() && !checker.IsKnown("recieve"));
     checker.AddToDictionary("quorbelt");
@@ -199,23 +193,14 @@ TEST(EnchantSpellChecker, WithoutHomeNothingIsReadFromOrWrittenToTheCurrentFolde
   }
   QTemporaryDir current, home;
   std::ofstream(current.filePath(".aspell.conf").toStdString()) << "ignore 30\n";
-  const std::string homePath = home.path().toStdString();
-  const pid_t child = ::fork();
-  ASSERT_GE(child, 0);
-  if (child == 0) {
-    if (::chdir(current.path().toLocal8Bit().constData()) != 0) ::_exit(99);
-    setenv(kPasswdHome, homePath.c_str(), 1);
-    const std::string filter =
-        std::string("--gtest_filter=") +
-        testing::UnitTest::GetInstance()->current_test_info()->test_suite_name() + "." +
-        testing::UnitTest::GetInstance()->current_test_info()->name();
-    ::execl("/proc/self/exe", "framework_tests", filter.c_str(), static_cast<char*>(nullptr));
-    ::_exit(98);
-  }
-  int status = 0;
-  ASSERT_EQ(::waitpid(child, &status, 0), child);
-  ASSERT_TRUE(WIFEXITED(status)) << "the child ended by signal " << WTERMSIG(status);
-  EXPECT_EQ(WEXITSTATUS(status), 0) << "the current folder's settings silenced the marks";
+  EXPECT_EQ(testing_support::RunThisTestAgain({{"HOME", std::nullopt},
+                                               {"ASPELL_CONF", std::nullopt},
+                                               {"ENCHANT_CONFIG_DIR", ""},
+                                               {"XDG_CONFIG_HOME", ""},
+                                               {kPasswdHome, home.path().toStdString()}},
+                                              current.path().toStdString()),
+            0)
+      << "the current folder's settings silenced the marks";
   EXPECT_EQ(QDir(current.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
             QStringList{".aspell.conf"});
   QFile added(home.filePath(".config/enchant/en_US.dic"));
