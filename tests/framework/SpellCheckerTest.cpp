@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 #include <pwd.h>
 #include <sys/resource.h>
-#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
@@ -129,7 +128,9 @@ TEST(EnchantSpellChecker, AnAddedWordThatDoesNotFitLosesNoWordOfAnyList) {
     fw::EnchantSpellChecker checker;
     ASSERT_TRUE(checker.HasDictionary());
     std::signal(SIGXFSZ, SIG_IGN);
-    const rlimit limit{std::filesystem::file_size(list) + 4, RLIM_INFINITY};
+    rlimit limit{};
+    ::getrlimit(RLIMIT_FSIZE, &limit);
+    limit.rlim_cur = std::filesystem::file_size(list) + 4;  // not the word's whole line
     ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limit), 0);
     const std::optional<fw::WordListFailure> failure = checker.AddToDictionary("quorbelt");
     ASSERT_TRUE(failure.has_value());
@@ -138,23 +139,19 @@ TEST(EnchantSpellChecker, AnAddedWordThatDoesNotFitLosesNoWordOfAnyList) {
     EXPECT_TRUE(checker.IsKnown("quorbelt"));
     return;
   }
-  QTemporaryDir folder;
-  const std::string settings = folder.filePath("enchant").toStdString();
-  const std::string home = folder.filePath("home").toStdString();
-  std::filesystem::create_directories(settings);
-  std::filesystem::create_directories(home);
-  std::ofstream(settings + "/enchant.ordering") << "*:aspell\nen_US:aspell\n";
-  std::ofstream(settings + "/en_US.dic") << "zorbly\nfrobnic\n";
-  std::string words;
+  QTemporaryDir folder;  // Enchant's settings folder and Aspell's home
+  const std::string path = folder.path().toStdString();
+  std::string pws = "personal_ws-1.1 en 676 \n", dic = "zorbly\nfrobnic\n";
   for (char a = 'a'; a <= 'z'; ++a)
-    for (char b = 'a'; b <= 'z'; ++b) words += std::string("quandrelbracketplayer") + a + b + "\n";
-  std::ofstream(home + "/.aspell.en.pws") << "personal_ws-1.1 en " << 26 * 26 << " \n" << words;
-  const std::string pws = Read(home + "/.aspell.en.pws"), dic = Read(settings + "/en_US.dic");
+    for (char b = 'a'; b <= 'z'; ++b) pws += std::string("quandrelbracketplayer") + a + b + "\n";
+  std::ofstream(path + "/enchant.ordering") << "*:aspell\nen_US:aspell\n";
+  std::ofstream(path + "/.aspell.en.pws") << pws;
+  std::ofstream(path + "/en_US.dic") << dic;
   EXPECT_EQ(testing_support::RunThisTestAgain(
-                {{"ENCHANT_CONFIG_DIR", settings}, {"ASPELL_CONF", "home-dir " + home}}),
+                {{"ENCHANT_CONFIG_DIR", path}, {"ASPELL_CONF", "home-dir " + path}}),
             0);
-  EXPECT_EQ(Read(home + "/.aspell.en.pws"), pws);
-  EXPECT_EQ(Read(settings + "/en_US.dic"), dic);
+  EXPECT_EQ(Read(path + "/.aspell.en.pws"), pws);
+  EXPECT_EQ(Read(path + "/en_US.dic"), dic);
 }
 
 // A settings folder that cannot be made (one under a plain file: not even
