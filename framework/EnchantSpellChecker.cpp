@@ -1,13 +1,21 @@
 #include "framework/EnchantSpellChecker.h"
 
+#include <enchant-provider.h>
 #include <enchant.h>
+#include <fcntl.h>
+#include <glib.h>
 #include <pwd.h>
+#include <sys/file.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdlib>
 #include <iostream>
 #include <memory>
+
+#include "framework/FolderItem.h"
+#include "framework/SystemReason.h"
 
 namespace fw {
 
@@ -22,6 +30,52 @@ void CollectTag(const char* tag, const char*, const char*, const char*, void* ta
 
 bool Absolute(const char* path) { return path && path[0] == '/'; }
 
+// The settings folders' variables, which the engines follow before HOME.
+constexpr const char* kSettingsFolders[] = {"ENCHANT_CONFIG_DIR", "XDG_CONFIG_HOME"};
+
+// What SettleSpellingFolders makes sure of.
+bool SpellingFoldersSettled() {
+  for (const char* name : kSettingsFolders)
+    if (std::getenv(name) && !Absolute(std::getenv(name))) return false;
+  return Absolute(std::getenv("HOME"));
+}
+
+void KeepTag(const char* tag, const char*, const char*, const char*, void* kept) {
+  *static_cast<std::string*>(kept) = tag;
+}
+
+// The library's personal list for the dictionary: "<tag>.dic" in its user
+// folder ($ENCHANT_CONFIG_DIR, else the settings folder's "enchant"), under
+// the tag of the dictionary loaded, which may be another than the one asked
+// for. Bare where the library names no folder.
+std::string PersonalListOf(EnchantDict* dictionary) {
+  std::string tag;
+  enchant_dict_describe(dictionary, KeepTag, &tag);
+  char* folder = enchant_get_user_config_dir();
+  if (!folder) return tag + ".dic";
+  std::string list = std::string(folder) + "/" + tag + ".dic";
+  g_free(folder);
+  return list;
+}
+
+// Appends the word to the list as a line of its own; the system's reason
+// where it cannot, the list then as it was. The library appends so too, and
+// holds the file meanwhile: its readers and writers never see half a line.
+std::string AppendWord(const std::string& list, std::string_view word) {
+  const std::string folder = list.substr(0, list.rfind('/'));
+  if (g_mkdir_with_parents(folder.c_str(), 0700) != 0) return SystemReason(errno);
+  const int fd = ::open(list.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NOCTTY, 0666);
+  if (fd < 0) return SystemReason(errno);
+  while (::flock(fd, LOCK_EX) != 0 && errno == EINTR) {
+  }
+  TextOutputStream stream(fd, list);
+  const std::string line = (stream.AtLineStart() ? "" : "\n") + std::string(word) + "\n";
+  if (stream.Write(line) && stream.Flush()) return stream.Close() ? "" : stream.Error();
+  std::string reason = stream.Error();
+  stream.TakeBack();
+  return reason;
+}
+
 }  // namespace
 
 // The engines look for the user's settings and word lists through HOME and
@@ -30,11 +84,12 @@ bool Absolute(const char* path) { return path && path[0] == '/'; }
 // one only sends them on to HOME): started without HOME (by some service
 // managers, or `env -u HOME`) they would read whatever settings lie there
 // (one naming a filter library runs its code in this process) and write the
-// user's words there. So the folders are made sure of before the engine
-// starts, and once at start-up, before the program runs any other thread
-// that might read the environment while it changes.
+// user's words there. So the folders are made sure of once, at start-up,
+// before the program runs any other thread that might read the environment
+// while it changes; the checker only reads them, and stays off where they
+// were not settled.
 bool SettleSpellingFolders() {
-  for (const char* name : {"ENCHANT_CONFIG_DIR", "XDG_CONFIG_HOME"})
+  for (const char* name : kSettingsFolders)
     if (!Absolute(std::getenv(name))) unsetenv(name);
   if (Absolute(std::getenv("HOME"))) return true;
   const passwd* user = getpwuid(getuid());
@@ -52,7 +107,7 @@ EnchantSpellChecker::~EnchantSpellChecker() {
 EnchantDict* EnchantSpellChecker::Dictionary() {
   if (loaded_) return dictionary_;
   loaded_ = true;
-  if (!SettleSpellingFolders()) {
+  if (!SpellingFoldersSettled()) {
     std::cerr << "Spell checking is off: the user has no home folder for its word lists\n";
     return nullptr;
   }
@@ -73,7 +128,9 @@ EnchantDict* EnchantSpellChecker::Dictionary() {
       if (dictionary_) break;
     }
   }
-  if (!dictionary_)
+  if (dictionary_)
+    personalList_ = PersonalListOf(dictionary_);
+  else
     std::cerr << "Spell checking is off: no " << language_ << " dictionary is installed\n";
   return dictionary_;
 }
@@ -112,11 +169,17 @@ void EnchantSpellChecker::AddToSession(std::string_view word) {
   }
 }
 
-void EnchantSpellChecker::AddToPersonalList(std::string_view word) {
-  if (EnchantDict* dictionary = Dictionary()) {
-    enchant_dict_add(dictionary, word.data(), static_cast<ssize_t>(word.size()));
-    answers_.clear();
-  }
+// Not through the library's own add: with Aspell it has the engine rewrite
+// the user's lists in place (~/.aspell.en.pws), which a full disk cuts short,
+// losing words the user had. An append fails whole, and the library reads
+// its own list whatever the engine.
+std::optional<WordListFailure> EnchantSpellChecker::AddToPersonalList(std::string_view word) {
+  if (!Dictionary()) return std::nullopt;
+  std::string reason = personalList_.starts_with('/')
+                           ? AppendWord(personalList_, word)
+                           : "the spelling library names no folder for it";
+  if (reason.empty()) return std::nullopt;
+  return WordListFailure{personalList_, std::move(reason)};
 }
 
 SpellChecker& SharedSpellChecker() {

@@ -2,7 +2,7 @@
 // The spell checker over Enchant, the desktop's spelling library: it picks
 // the engine the system prefers for the language and keeps the user's
 // personal word list where other desktop programs keep it
-// ($XDG_CONFIG_HOME/enchant).
+// ($XDG_CONFIG_HOME/enchant/<language>.dic).
 #include <string>
 #include <unordered_map>
 
@@ -16,7 +16,9 @@ namespace fw {
 // Makes HOME the user's home folder (from the password database where it is
 // unset, empty or relative) and drops empty or relative settings folders'
 // variables, so that no engine reads or writes the current folder; false
-// where the user has no home folder at all.
+// where the user has no home folder at all. Called once at start-up, while
+// the process has no other thread; where the folders are not settled then,
+// spell checking is off.
 bool SettleSpellingFolders();
 
 class EnchantSpellChecker final : public SpellChecker {
@@ -34,7 +36,7 @@ class EnchantSpellChecker final : public SpellChecker {
   bool Check(std::string_view word) override;
   std::vector<std::string> Suggest(std::string_view word) override;
   void AddToSession(std::string_view word) override;
-  void AddToPersonalList(std::string_view word) override;
+  std::optional<WordListFailure> AddToPersonalList(std::string_view word) override;
 
  private:
   EnchantDict* Dictionary();
@@ -43,6 +45,9 @@ class EnchantSpellChecker final : public SpellChecker {
   bool loaded_ = false;
   EnchantBroker* broker_ = nullptr;
   EnchantDict* dictionary_ = nullptr;
+  // The library's own personal list for the dictionary's language, which it
+  // reads whatever the engine.
+  std::string personalList_;
   // Answers already given: a text repeats its words, and asking the engine
   // costs far more than a look-up. Emptied when a word becomes known.
   std::unordered_map<std::string, bool> answers_;

@@ -140,11 +140,11 @@ void SpellChecker::Ignore(std::string_view word) {
   if (CanLearn(word)) AddToSession(word);
 }
 
-void SpellChecker::AddToDictionary(std::string_view word) {
-  if (!CanLearn(word)) return;
-  AddToPersonalList(word);
+std::optional<WordListFailure> SpellChecker::AddToDictionary(std::string_view word) {
+  if (!CanLearn(word)) return std::nullopt;
   // Known for this run even where the personal list cannot be written.
   AddToSession(word);
+  return AddToPersonalList(word);
 }
 
 }  // namespace fw

@@ -4,11 +4,18 @@
 // the user has ignored or added. One checker serves the whole process; it is
 // reached through the services (TheServices().Spelling()).
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace fw {
+
+// Why an added word could not be kept for later runs: the word list it was
+// to go to, and the system's reason.
+struct WordListFailure {
+  std::string list, reason;
+};
 
 // A word of a text: where it starts and how many UTF-16 units it spans.
 struct WordSpan {
@@ -47,15 +54,15 @@ class SpellChecker {
   // where the word cannot be learnt.
   void Ignore(std::string_view word);
   // Kept in the user's personal word list, so known in later runs too; where
-  // that list cannot be written, known for this run. Nothing where the word
-  // cannot be learnt.
-  void AddToDictionary(std::string_view word);
+  // that list cannot be written, known for this run, and the failure is
+  // returned. Nothing where the word cannot be learnt.
+  std::optional<WordListFailure> AddToDictionary(std::string_view word);
 
  protected:
   virtual bool Check(std::string_view word) = 0;
   virtual std::vector<std::string> Suggest(std::string_view word) = 0;
   virtual void AddToSession(std::string_view word) = 0;
-  virtual void AddToPersonalList(std::string_view word) = 0;
+  virtual std::optional<WordListFailure> AddToPersonalList(std::string_view word) = 0;
 };
 
 // A checker without a dictionary: knows every word, suggests nothing.
@@ -67,7 +74,9 @@ class NoSpellChecker final : public SpellChecker {
   bool Check(std::string_view) override { return true; }
   std::vector<std::string> Suggest(std::string_view) override { return {}; }
   void AddToSession(std::string_view) override {}
-  void AddToPersonalList(std::string_view) override {}
+  std::optional<WordListFailure> AddToPersonalList(std::string_view) override {
+    return std::nullopt;
+  }
 };
 
 // The process's one checker over the desktop's spelling library, made on the

@@ -64,4 +64,15 @@ bool SystemReasonsInEnglish() {
   return IsEnglish(language && *language ? language : locale);
 }
 
+// The system's reasons start with a capital. In English it merely starts the
+// sentence, while another language's may belong to the word itself (a German
+// noun) and stays. Only an ASCII capital is lowered: the reason is UTF-8, and
+// a byte beyond ASCII is part of a character that the locale's own tolower
+// would spoil.
+std::string ReasonInSentence(std::string reason) {
+  if (SystemReasonsInEnglish() && !reason.empty() && reason[0] >= 'A' && reason[0] <= 'Z')
+    reason[0] = static_cast<char>(reason[0] - 'A' + 'a');
+  return reason;
+}
+
 }  // namespace fw

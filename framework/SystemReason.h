@@ -12,4 +12,8 @@ std::string SystemReason(int error);
 // German noun).
 bool SystemReasonsInEnglish();
 
+// The reason worded to end a sentence after a colon: an English one loses
+// its capital, another language's keeps it.
+std::string ReasonInSentence(std::string reason);
+
 }  // namespace fw

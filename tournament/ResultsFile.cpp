@@ -36,15 +36,9 @@ std::string ResultsFileName(const std::string& cleanedId, const fw::Date& date) 
   return cleanedId + "-" + fw::ReplaceAll(date.ShortDate(), "/", "-") + ".txt";
 }
 
-std::string SaveFailure(const std::string& fileName, std::string reason) {
-  // The system's reasons start with a capital; here they end a sentence. An
-  // English one loses it, while another language's capital may belong to the
-  // word itself (a German noun) and stays. Only an ASCII capital is lowered:
-  // the reason is UTF-8, and a byte beyond ASCII is part of a character that
-  // the locale's own tolower would spoil.
-  if (fw::SystemReasonsInEnglish() && !reason.empty() && reason[0] >= 'A' && reason[0] <= 'Z')
-    reason[0] = static_cast<char>(reason[0] - 'A' + 'a');
-  return "The results could not be saved to \"" + fileName + "\": " + reason + ".";
+std::string SaveFailure(const std::string& fileName, const std::string& reason) {
+  return "The results could not be saved to \"" + fileName + "\": " + fw::ReasonInSentence(reason) +
+         ".";
 }
 
 // The block of one save, or nothing when the table does not hold a whole

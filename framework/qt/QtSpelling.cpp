@@ -1,6 +1,7 @@
 #include "framework/qt/QtSpelling.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFocusEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -14,8 +15,10 @@
 #include <optional>
 #include <vector>
 
+#include "framework/Runtime.h"
 #include "framework/Services.h"
 #include "framework/SpellChecker.h"
+#include "framework/SystemReason.h"
 #include "framework/qt/ContextMenuKey.h"
 
 namespace fw::qt {
@@ -226,8 +229,12 @@ void AddCorrections(QMenu& menu, const QString& word,
       SpellingHighlighter::MarkAllAgain();
     });
     add("Add to Dictionary", [utf8] {
-      TheServices().Spelling().AddToDictionary(utf8);
+      const std::optional<WordListFailure> failure = TheServices().Spelling().AddToDictionary(utf8);
       SpellingHighlighter::MarkAllAgain();
+      if (failure)
+        MsgBox("\"" + utf8 + "\" could not be added to your word list \"" + failure->list +
+               "\": " + ReasonInSentence(failure->reason) + ". It is known until " +
+               QApplication::applicationName().toStdString() + " quits.");
     });
   }
   auto* separator = new QAction(&menu);

@@ -9,7 +9,9 @@
 # Given a folder of locales as well, the run is a user's machine unlike this
 # one: German numbers (a decimal comma) with Korean dates, the program in a
 # folder whose name is not UTF-8, started by a launcher that closes standard
-# error and leaves XDG_RUNTIME_DIR unset.
+# error and leaves XDG_RUNTIME_DIR and HOME unset: the program takes the home
+# folder from the user database at start-up, and still marks misspelt words
+# (its settings folders, named below, stay the run's own).
 set -euo pipefail
 program="$1"
 locales="${2:-}"
@@ -29,7 +31,7 @@ start_x 150 1280x1024
 if [ -z "$locales" ]; then
   (cd "$folder" && exec env QT_QPA_PLATFORM=xcb ./quandrel) >"$log" 2>&1 &
 else
-  (cd "$folder" && exec env -u LC_ALL -u LANGUAGE -u XDG_RUNTIME_DIR QT_QPA_PLATFORM=xcb \
+  (cd "$folder" && exec env -u LC_ALL -u LANGUAGE -u XDG_RUNTIME_DIR -u HOME QT_QPA_PLATFORM=xcb \
     LOCPATH="$locales" LANG=de_DE.UTF-8 LC_TIME=ko_KR.UTF-8 ./quandrel 2>&-) >"$log" &
 fi
 app=$!

@@ -2,18 +2,21 @@
 // English dictionary, and the splitting of text into the words it checks.
 #include <gtest/gtest.h>
 #include <pwd.h>
-#include <sys/wait.h>
-#include <unistd.h>
+#include <sys/resource.h>
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <algorithm>
+#include <csignal>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 
 #include "framework/EnchantSpellChecker.h"
 #include "framework/SpellChecker.h"
+#include "framework/SystemReason.h"
+#include "tests/support/RunAgain.h"
 
 // The suite is linked with the framework's look-ups of the password
 // database sent here first: where a test names one in this variable, the
@@ -110,6 +113,47 @@ TEST(EnchantSpellChecker, IgnoredWordsLastTheRunAndAddedWordsTheNextOneToo) {
   EXPECT_TRUE(next.IsKnown("frobnicatey"));
 }
 
+std::string Read(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), {}};
+}
+
+// With Aspell as the engine, whose own list of the user's words (16 KB here)
+// a full disk would cut short were it rewritten, an added word that does not
+// fit on the disk (a file size limit, in a program of its own) leaves every
+// list as it was: the user is told why, and the word is known for the run.
+TEST(EnchantSpellChecker, AnAddedWordThatDoesNotFitLosesNoWordOfAnyList) {
+  if (testing_support::RunningAgain()) {
+    const std::string list = std::string(std::getenv("ENCHANT_CONFIG_DIR")) + "/en_US.dic";
+    fw::EnchantSpellChecker checker;
+    ASSERT_TRUE(checker.HasDictionary());
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit{};
+    ::getrlimit(RLIMIT_FSIZE, &limit);
+    limit.rlim_cur = std::filesystem::file_size(list) + 4;  // not the word's whole line
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limit), 0);
+    const std::optional<fw::WordListFailure> failure = checker.AddToDictionary("quorbelt");
+    ASSERT_TRUE(failure.has_value());
+    EXPECT_EQ(failure->list, list);
+    EXPECT_EQ(failure->reason, fw::SystemReason(EFBIG));
+    EXPECT_TRUE(checker.IsKnown("quorbelt"));
+    return;
+  }
+  QTemporaryDir folder;  // Enchant's settings folder and Aspell's home
+  const std::string path = folder.path().toStdString();
+  std::string pws = "personal_ws-1.1 en 676 \n", dic = "zorbly\nfrobnic\n";
+  for (char a = 'a'; a <= 'z'; ++a)
+    for (char b = 'a'; b <= 'z'; ++b) pws += std::string("quandrelbracketplayer") + a + b + "\n";
+  std::ofstream(path + "/enchant.ordering") << "*:aspell\nen_US:aspell\n";
+  std::ofstream(path + "/.aspell.en.pws") << pws;
+  std::ofstream(path + "/en_US.dic") << dic;
+  EXPECT_EQ(testing_support::RunThisTestAgain(
+                {{"ENCHANT_CONFIG_DIR", path}, {"ASPELL_CONF", "home-dir " + path}}),
+            0);
+  EXPECT_EQ(Read(path + "/.aspell.en.pws"), pws);
+  EXPECT_EQ(Read(path + "/en_US.dic"), dic);
+}
+
 // A settings folder that cannot be made (one under a plain file: not even
 // root can) keeps an added word for this run; a personal list of garbage is
 // the library's to read past.
@@ -132,18 +176,13 @@ TEST(EnchantSpellChecker, AnUnwritableOrDamagedPersonalListLeavesCheckingWorking
 }
 
 // Started without HOME and with empty settings folders' variables, from a
-// folder whose settings would silence every mark, the checker takes the
-// home folder from the password database: the marks stay, and an added word
-// goes there, not into the current folder. In a program of its own (this
-// test, run again with only that environment), as HOME and the current
-// folder are the whole process's, and the spelling library remembers the
-// folders it has found once.
+// folder whose settings would silence every mark, the program takes the
+// home folder from the password database at start-up: the marks stay, and
+// an added word goes there, not into the current folder. In a program of its
+// own (this test, run again with only that environment), so that the test
+// main settles the folders as the program's main does, before Qt starts.
 TEST(EnchantSpellChecker, WithoutHomeNothingIsReadFromOrWrittenToTheCurrentFolder) {
-  if (std::getenv(kPasswdHome)) {
-    unsetenv("HOME");
-    unsetenv("ASPELL_CONF");
-    setenv("ENCHANT_CONFIG_DIR", "", 1);
-    setenv("XDG_CONFIG_HOME", "", 1);
+  if (testing_support::RunningAgain()) {
     fw::EnchantSpellChecker checker;
     EXPECT_TRUE(checker.HasDictionary() && !checker.IsKnown("recieve"));
     checker.AddToDictionary("quorbelt");
@@ -151,23 +190,14 @@ TEST(EnchantSpellChecker, WithoutHomeNothingIsReadFromOrWrittenToTheCurrentFolde
   }
   QTemporaryDir current, home;
   std::ofstream(current.filePath(".aspell.conf").toStdString()) << "ignore 30\n";
-  const std::string homePath = home.path().toStdString();
-  const pid_t child = ::fork();
-  ASSERT_GE(child, 0);
-  if (child == 0) {
-    if (::chdir(current.path().toLocal8Bit().constData()) != 0) ::_exit(99);
-    setenv(kPasswdHome, homePath.c_str(), 1);
-    const std::string filter =
-        std::string("--gtest_filter=") +
-        testing::UnitTest::GetInstance()->current_test_info()->test_suite_name() + "." +
-        testing::UnitTest::GetInstance()->current_test_info()->name();
-    ::execl("/proc/self/exe", "framework_tests", filter.c_str(), static_cast<char*>(nullptr));
-    ::_exit(98);
-  }
-  int status = 0;
-  ASSERT_EQ(::waitpid(child, &status, 0), child);
-  ASSERT_TRUE(WIFEXITED(status)) << "the child ended by signal " << WTERMSIG(status);
-  EXPECT_EQ(WEXITSTATUS(status), 0) << "the current folder's settings silenced the marks";
+  EXPECT_EQ(testing_support::RunThisTestAgain({{"HOME", std::nullopt},
+                                               {"ASPELL_CONF", std::nullopt},
+                                               {"ENCHANT_CONFIG_DIR", ""},
+                                               {"XDG_CONFIG_HOME", ""},
+                                               {kPasswdHome, home.path().toStdString()}},
+                                              current.path().toStdString()),
+            0)
+      << "the current folder's settings silenced the marks";
   EXPECT_EQ(QDir(current.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
             QStringList{".aspell.conf"});
   QFile added(home.filePath(".config/enchant/en_US.dic"));

@@ -2,11 +2,13 @@
 // dictionary: marks as the user types, corrections in the context menu, and
 // marks that are formats only.
 #include <QAction>
+#include <QApplication>
 #include <QContextMenuEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QTest>
+#include <set>
 
 #include "framework/Record.h"
 #include "framework/SpellChecker.h"
@@ -232,6 +234,35 @@ TEST_F(Spelling, IgnoreAndAddUnmarkTheWordEverywhere) {
   EXPECT_TRUE(Marked(other).empty());
 }
 
+// Knows only the words added in this run: it has no room to keep any.
+class FullDiskChecker : public fw::SpellChecker {
+ public:
+  bool HasDictionary() override { return true; }
+
+ protected:
+  bool Check(std::string_view word) override { return added.contains(std::string(word)); }
+  std::vector<std::string> Suggest(std::string_view) override { return {}; }
+  void AddToSession(std::string_view word) override { added.emplace(word); }
+  std::optional<fw::WordListFailure> AddToPersonalList(std::string_view) override {
+    return fw::WordListFailure{"/home/u/.config/enchant/en_US.dic", "No space left on device"};
+  }
+  std::set<std::string> added;
+};
+
+TEST_F(Spelling, AnAddedWordThatCannotBeKeptIsUnmarkedAndTheUserIsTold) {
+  FullDiskChecker full;
+  services.spelling = &full;
+  window->checked->SetText("zorbly");
+  Choose(ContextMenuOn(edit, "zorbly"), "Add to Dictionary");
+  EXPECT_TRUE(Marked(edit).empty());
+  EXPECT_EQ(
+      services.messages,
+      std::vector<std::string>{
+          "\"zorbly\" could not be added to your word list "
+          "\"/home/u/.config/enchant/en_US.dic\": no space left on device. It is known until " +
+          QApplication::applicationName().toStdString() + " quits."});
+}
+
 // Counts the words it is asked about and knows them all.
 class CountingChecker : public fw::SpellChecker {
  public:
@@ -245,7 +276,9 @@ class CountingChecker : public fw::SpellChecker {
     return {};
   }
   void AddToSession(std::string_view) override {}
-  void AddToPersonalList(std::string_view) override {}
+  std::optional<fw::WordListFailure> AddToPersonalList(std::string_view) override {
+    return std::nullopt;
+  }
 };
 
 TEST_F(Spelling, AnEditChecksOnlyItsParagraph) {
