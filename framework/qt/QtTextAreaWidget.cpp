@@ -1,5 +1,6 @@
 #include "framework/qt/QtTextAreaWidget.h"
 
+#include <QContextMenuEvent>
 #include <QEvent>
 #include <QMimeData>
 #include <QPainter>
@@ -134,6 +135,17 @@ bool TextAreaWidget::event(QEvent* event) {
   // the ring goes over the border once the border is drawn.
   if (event->type() == QEvent::Paint && focusRing_ && hasFocus()) PaintFocusRing();
   return handled;
+}
+
+void TextAreaWidget::contextMenuEvent(QContextMenuEvent* event) {
+  // Known by the event's reason, not by its point: a click may land on the
+  // caret's own point. A key's event comes to this widget and a click's to
+  // the viewport, each with a point of its own receiver; the point handed on
+  // is the viewport's, from the caret or from the pointer's place on screen.
+  const bool keyboard = event->reason() == QContextMenuEvent::Keyboard;
+  Q_EMIT ContextMenuRequested(
+      keyboard ? cursorRect().center() : viewport()->mapFromGlobal(event->globalPos()), keyboard);
+  event->accept();
 }
 
 void TextAreaWidget::PaintFocusRing() {
