@@ -9,6 +9,12 @@ namespace fw::qt {
 
 namespace {
 
+// Where the keyboard opens a widget's context menu, as Qt works it out for
+// the Menu key: the middle of its caret.
+QPoint CaretMenuPoint(const QWidget* widget) {
+  return widget->inputMethodQuery(Qt::ImCursorRectangle).toRect().center();
+}
+
 class ShiftF10 : public QObject {
  public:
   using QObject::QObject;
@@ -29,10 +35,6 @@ class ShiftF10 : public QObject {
 };
 
 }  // namespace
-
-QPoint CaretMenuPoint(const QWidget* widget) {
-  return widget->inputMethodQuery(Qt::ImCursorRectangle).toRect().center();
-}
 
 void OpenContextMenuOnShiftF10(QWidget* widget) {
   widget->installEventFilter(new ShiftF10(widget));

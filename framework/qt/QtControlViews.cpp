@@ -350,9 +350,8 @@ class TextAreaView : public View<TextArea, TextAreaWidget> {
           return FromDisplayText(edit->toPlainText());
         });
     });
-    widget->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(widget, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& at) { ShowContextMenu(at); });
+    connect(widget, &TextAreaWidget::ContextMenuRequested, this,
+            [this](const QPoint& at, bool keyboard) { ShowContextMenu(at, keyboard); });
     OpenContextMenuOnShiftF10(widget);
   }
 
@@ -392,12 +391,14 @@ class TextAreaView : public View<TextArea, TextAreaWidget> {
     }
   }
 
-  // The usual edit menu; on an unknown word, its corrections above it.
-  void ShowContextMenu(const QPoint& at) {
+  // The usual edit menu; on an unknown word, its corrections above it: the
+  // word under the pointer, or for the keyboard the word at the caret.
+  void ShowContextMenu(const QPoint& at, bool keyboard) {
     QMenu* menu = widget->createStandardContextMenu();
     menu->setAttribute(Qt::WA_DeleteOnClose);
     if (highlighter_ && !widget->isReadOnly()) {
-      QTextCursor word = highlighter_->UnknownWordAt(at);
+      QTextCursor word =
+          keyboard ? highlighter_->UnknownWordAtCaret() : highlighter_->UnknownWordAt(at);
       if (!word.isNull())
         AddCorrections(*menu, word.selectedText(), [this, word](const QString& replacement) {
           QTextCursor replaced = word;

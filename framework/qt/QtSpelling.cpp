@@ -19,7 +19,6 @@
 #include "framework/Services.h"
 #include "framework/SpellChecker.h"
 #include "framework/SystemReason.h"
-#include "framework/qt/ContextMenuKey.h"
 
 namespace fw::qt {
 
@@ -168,11 +167,14 @@ void SpellingHighlighter::highlightBlock(const QString& text) {
       setFormat(static_cast<int>(word.start), static_cast<int>(word.length), mark);
 }
 
-QTextCursor SpellingHighlighter::UnknownWordAt(const QPoint& at) const {
+QTextCursor SpellingHighlighter::UnknownWordAtCaret() const {
   if (!edit_) return {};
   const QTextCursor caret = edit_->textCursor();
-  if (at == CaretMenuPoint(edit_))
-    return UnknownWordAt(caret.block(), caret.positionInBlock(), true);
+  return UnknownWordAt(caret.block(), caret.positionInBlock(), true);
+}
+
+QTextCursor SpellingHighlighter::UnknownWordAt(const QPoint& at) const {
+  if (!edit_) return {};
   // The point in the coordinates of its paragraph's layout, from where the
   // nearest position shows; then the character under it, if any: the nearest
   // position may lie far to its left, or above.

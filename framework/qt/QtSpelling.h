@@ -31,9 +31,11 @@ class SpellingHighlighter : public QSyntaxHighlighter {
   static bool Remarking();
   // The unknown word under a point of the text area's viewport, selected; a
   // null cursor where the point is on no such word (beside a line's end,
-  // below the last line). At the point where the keyboard opens the context
-  // menu, the unknown word at the caret.
+  // below the last line).
   QTextCursor UnknownWordAt(const QPoint& at) const;
+  // The unknown word at the caret, or ending there, selected; a null cursor
+  // where there is none.
+  QTextCursor UnknownWordAtCaret() const;
 
  protected:
   void highlightBlock(const QString& text) override;

@@ -8,6 +8,8 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QTest>
+#include <QWindow>
+#include <functional>
 #include <set>
 
 #include "framework/Record.h"
@@ -208,6 +210,39 @@ TEST_F(Spelling, CorrectionsOnTheWordAndShiftF10OpensTheMenu) {
   menu = OpenMenu(line);
   ASSERT_NE(menu, nullptr);
   menu->close();
+}
+
+// The keyboard's menu is known by its event's reason: the Menu key (from the
+// window system, through the window) and Shift+F10 open it at the caret,
+// with the corrections for the caret's word; a right-click at the caret's
+// own point is the mouse's, for the word under the pointer. A zero-width
+// space puts the caret at the start of "wrod" on the last letter before it.
+TEST_F(Spelling, TheKeyboardsMenuOpensAtTheCaretAndAClickThereIsForTheWordUnderIt) {
+  window->checked->SetText("We recieve\u200Bwrod");
+  QTextCursor caret(edit->document());
+  caret.setPosition(11);
+  edit->setTextCursor(caret);
+  QMenu* menu = ContextMenuAt(edit, edit->cursorRect().center());
+  ASSERT_NE(menu, nullptr);
+  EXPECT_EQ(Entries(menu).front(), "receive");
+  menu->close();
+  const std::function<void()> keys[] = {
+      [&] {
+        QContextMenuEvent key(QContextMenuEvent::Keyboard, {}, {});
+        QCoreApplication::sendEvent(edit->window()->windowHandle(), &key);
+      },
+      [&] { QTest::keyClick(edit, Qt::Key_F10, Qt::ShiftModifier); }};
+  for (const auto& key : keys) {
+    ASSERT_TRUE(testing_support::Activate(*window));
+    edit->setFocus();
+    key();
+    menu = OpenMenu(edit);
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(Entries(menu).front(), "word");
+    const QPoint shown = edit->viewport()->mapToGlobal(edit->cursorRect().center());
+    EXPECT_LE((menu->pos() - shown).manhattanLength(), 2);
+    menu->close();
+  }
 }
 
 // A word longer than any dictionary holds is checked and marked, but offers

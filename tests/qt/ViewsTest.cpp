@@ -13,6 +13,8 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <tuple>
+#include <utility>
 
 #include "framework/Buttons.h"
 #include "framework/Label.h"
@@ -285,6 +287,44 @@ TEST_F(QtTest, PastedHtmlReadsNoFileItNames) {
   area->paste();
   EXPECT_EQ(window->area->Text(), "as is");
   EXPECT_NE(area->textCursor().charFormat().fontWeight(), QFont::Bold);
+}
+
+// Styled text Qt would take long over (nested 40 000 deep, over a megabyte,
+// a paragraph of 10 000 runs of one style to lay out) or in which its reader
+// finds no text (an unclosed <link> hides what follows) comes in as the
+// clipboard's plain text, or where the clipboard holds the HTML alone, as the
+// HTML's text without styles; in an unstyled area too.
+TEST_F(QtTest, PastedHtmlTooDeepTooLargeOrUnreadableComesInAsPlainText) {
+  auto window = fw::Window::Create<ViewWindow>();
+  ASSERT_TRUE(Activate(*window));
+  auto* area = WidgetFor<QPlainTextEdit>(*window->area);
+  QString large;
+  std::string largeText;
+  while (large.size() < (1 << 20)) {
+    large += "<p style=\"color:#123456\"><b>big</b>&nbsp;one</p>\n";
+    largeText += largeText.empty() ? "big one" : "\rbig one";
+  }
+  const std::tuple<QString, std::string> cases[] = {
+      {QString("<b><i><u>").repeated(13333) + "deep", "deep"},
+      {large, largeText},
+      {QString("<b>a</b>c").repeated(5000), QString("ac").repeated(5000).toStdString()},
+      {"<link rel=\"stylesheet\" href=\"x.css\"><p><b>text</b> two</p>", "text two"}};
+  for (const auto& [html, text] : cases) {
+    for (auto [styled, plain] : {std::pair{true, ""}, {true, "as plain"}, {false, ""}}) {
+      SCOPED_TRACE(text.substr(0, 8) + (styled ? " styled " : " unstyled ") + plain);
+      window->area->SetStyled(styled);
+      window->area->SetText("");
+      auto* copied = new QMimeData;
+      copied->setHtml(html);
+      if (*plain) copied->setText(plain);
+      QApplication::clipboard()->setMimeData(copied);
+      area->paste();
+      EXPECT_EQ(window->area->Text(), *plain ? plain : text);
+      QTextCursor first(area->document());
+      first.setPosition(1);
+      EXPECT_NE(first.charFormat().fontWeight(), QFont::Bold);
+    }
+  }
 }
 
 TEST_F(QtTest, TimerActionComesFromTheEventLoopAfterItsPeriod) {
