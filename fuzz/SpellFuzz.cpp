@@ -22,7 +22,9 @@ fw::SpellChecker& Checker() {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  // The dictionary loads once, before the inputs, like the program's.
+  // The spelling folders are settled and the dictionary loads once, before
+  // the inputs, as in the program.
+  fw::SettleSpellingFolders();
   Checker().HasDictionary();
   return 0;
 }
