@@ -69,7 +69,8 @@ std::string AppendWord(const std::string& list, std::string_view word) {
   while (::flock(fd, LOCK_EX) != 0 && errno == EINTR) {
   }
   TextOutputStream stream(fd, list);
-  const std::string line = (stream.AtLineStart() ? "" : "\n") + std::string(word) + "\n";
+  std::string line = stream.AtLineStart() ? "" : "\n";
+  line.append(word).append("\n");
   if (stream.Write(line) && stream.Flush()) return stream.Close() ? "" : stream.Error();
   std::string reason = stream.Error();
   stream.TakeBack();
