@@ -93,16 +93,15 @@ bool TextOutputStream::Reserve(size_t length) {
   // The file's length stays as it is, so a reader never sees the room; where
   // the file system cannot reserve, the writes go out as they would anyway
   // (never zeros written in its place).
-  for (;;) {
-    if (::fallocate(fd_, FALLOC_FL_KEEP_SIZE, info.st_size, static_cast<off_t>(length)) == 0) {
-      reserved_ = true;
-      return true;
-    }
-    if (errno == EINTR) continue;
-    if (errno == EOPNOTSUPP || errno == ENOSYS) return true;
-    error_ = SystemReason(errno);
-    return false;
+  if (Uninterrupted([&] {
+        return ::fallocate(fd_, FALLOC_FL_KEEP_SIZE, info.st_size, static_cast<off_t>(length));
+      }) == 0) {
+    reserved_ = true;
+    return true;
   }
+  if (errno == EOPNOTSUPP || errno == ENOSYS) return true;
+  error_ = SystemReason(errno);
+  return false;
 }
 
 bool TextOutputStream::WriteLine(const std::string& text) { return Write(text + EndOfLine()); }

@@ -46,24 +46,13 @@ differing=$(compare -metric AE "$work/plain.png" "$work/options.png" null: 2>&1 
 start_openbox
 start
 
-# client ID: X, Y and HEIGHT of the window's client area on the screen
-# (xdotool's geometry counts a reparented window's offset twice).
-client() {
-  local info
-  info="$(xwininfo -id "$1")"
-  X="$(sed -n 's/^ *Absolute upper-left X: *//p' <<<"$info")"
-  Y="$(sed -n 's/^ *Absolute upper-left Y: *//p' <<<"$info")"
-  HEIGHT="$(sed -n 's/^ *Height: *//p' <<<"$info")"
-}
 # frame ID: where the window's frame lies on the screen, once the window
 # manager has framed it.
 frame() {
   framed() { xprop -id "$1" _NET_FRAME_EXTENTS 2>/dev/null | grep -q =; }
   within 5 framed "$1" || { echo "openbox did not frame window $1"; exit 1; }
-  local left top X Y HEIGHT
-  read -r left _ top _ <<<"$(xprop -id "$1" _NET_FRAME_EXTENTS | sed -n 's/.*= //p' | tr -d ,)"
-  client "$1"
-  echo "$((X - left)),$((Y - top))"
+  place "$1"
+  echo "$((X - LEFT)),$((Y - TOP))"
 }
 # unplaced ID WHAT: the program gave the window no place of its own.
 unplaced() {
@@ -75,7 +64,7 @@ unplaced "$window" "the first main window"
 for n in 1 2 3; do
   # Restart (546, 569, 80 x 20) in the content, which ends at the window's
   # bottom edge.
-  client "$window"
+  place "$window"
   xdotool windowactivate --sync "$window"
   # No --sync: that would wait for ever where the pointer is there already,
   # as each new window stands where the last one did.

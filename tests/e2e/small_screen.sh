@@ -36,20 +36,6 @@ start_program() {
 px() { awk -v n="$1" -v s="$scale" 'BEGIN { printf "%d", n * s + 0.5 }'; }
 start_program
 
-# place ID: X, Y, WIDTH and HEIGHT of the window's client area on the screen,
-# and LEFT, RIGHT, TOP and BOTTOM of the frame the window manager gave it
-# (xdotool's geometry counts a reparented window's offset twice).
-place() {
-  local info extents
-  info="$(xwininfo -id "$1")"
-  X="$(sed -n 's/^ *Absolute upper-left X: *//p' <<<"$info")"
-  Y="$(sed -n 's/^ *Absolute upper-left Y: *//p' <<<"$info")"
-  WIDTH="$(sed -n 's/^ *Width: *//p' <<<"$info")"
-  HEIGHT="$(sed -n 's/^ *Height: *//p' <<<"$info")"
-  extents="$(xprop -id "$1" _NET_FRAME_EXTENTS | sed -n 's/.*= //p' | tr -d ,)"
-  read -r LEFT RIGHT TOP BOTTOM <<<"${extents:-x x x x}"
-}
-
 # on_screen ID WHAT: the window's whole frame lies in the work area, and the
 # window is not full-screen. A new window's place is corrected once it is
 # framed, so it is given a moment.

@@ -48,6 +48,20 @@ start_openbox() {
   within 10 managed || { echo "openbox did not start"; cat "$work/openbox.log"; exit 1; }
 }
 
+# place ID: X, Y, WIDTH and HEIGHT of the window's client area on the screen,
+# and LEFT, RIGHT, TOP and BOTTOM of the frame the window manager gave it
+# (xdotool's geometry counts a reparented window's offset twice).
+place() {
+  local info extents
+  info="$(xwininfo -id "$1")"
+  X="$(sed -n 's/^ *Absolute upper-left X: *//p' <<<"$info")"
+  Y="$(sed -n 's/^ *Absolute upper-left Y: *//p' <<<"$info")"
+  WIDTH="$(sed -n 's/^ *Width: *//p' <<<"$info")"
+  HEIGHT="$(sed -n 's/^ *Height: *//p' <<<"$info")"
+  extents="$(xprop -id "$1" _NET_FRAME_EXTENTS | sed -n 's/.*= //p' | tr -d ,)"
+  read -r LEFT RIGHT TOP BOTTOM <<<"${extents:-x x x x}"
+}
+
 # main_window [OTHER_THAN]: the id of the shown main window, not the one given.
 main_window() {
   local id
