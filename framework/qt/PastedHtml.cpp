@@ -1,9 +1,15 @@
 #include "framework/qt/PastedHtml.h"
 
+#include <QList>
+#include <QStringList>
 #include <QVarLengthArray>
 #include <algorithm>
+#include <array>
 #include <initializer_list>
+#include <optional>
 #include <utility>
+
+#include "framework/qt/HtmlEntities.h"
 
 namespace fw::qt {
 
@@ -20,318 +26,721 @@ constexpr int kDeepest = 100;
 constexpr int kMostImages = 2000;
 constexpr int kMostListItems = 2000;
 // A thousand rows of a thousand columns take 2.5 s, a row of 100 000 cells
-// 0.7 s (see Nesting).
+// 0.7 s.
 constexpr qint64 kMostTableCells = 100'000;
-// With a style sheet every element is matched again with each of its
-// ancestors: half a megabyte 100 deep takes 2 s with 10 rules, 4 s with 100.
-// Counted as the elements' depths (each plus one) times the rules plus
-// kStyleStep, at 2 to 4 ns a unit: 0.5 s at most.
+// Half a megabyte 100 deep takes 2 s with 10 rules, 4 s with 100: counted
+// as the elements' depths (each plus one) times the selectors plus
+// kStyleStep, at 2 to 4 ns a unit, 0.5 s at most.
 constexpr qint64 kStyleStep = 50;
 constexpr qint64 kMostStyleWork = 150'000'000;
+// HTML far larger than what is written from it is mostly what is left out:
+// not read at all.
+constexpr qsizetype kMostRead = 16 * kMostCharacters;
+// A cell spans at most this many columns or rows.
+constexpr int kWidestSpan = 1000;
+// Attribute values longer than this are left out (a link's, eight times).
+constexpr qsizetype kLongestValue = 256;
+// A style sheet's selectors: at most this many elements in a chain, and
+// classes on one element.
+constexpr int kLongestChain = 3;
+constexpr int kMostClasses = 4;
 
-bool Is(QStringView name, QStringView lower) {
-  return name.size() == lower.size() && name.compare(lower, Qt::CaseInsensitive) == 0;
+bool IsAsciiLetter(QChar c) {
+  return (c.unicode() >= u'a' && c.unicode() <= u'z') || (c.unicode() >= u'A' && c.unicode() <= u'Z');
+}
+bool IsAsciiDigit(QChar c) { return c.unicode() >= u'0' && c.unicode() <= u'9'; }
+bool IsSpace(QChar c) {
+  return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r' || c == u'\f';
+}
+char16_t AsciiLower(QChar c) {
+  return c.unicode() >= u'A' && c.unicode() <= u'Z' ? c.unicode() + (u'a' - u'A') : c.unicode();
+}
+QString AsciiLower(QStringView text) {
+  QString lower(text.size(), Qt::Uninitialized);
+  std::transform(text.begin(), text.end(), lower.begin(), [](QChar c) { return QChar(AsciiLower(c)); });
+  return lower;
+}
+// Names in HTML and style sheets are the same without case in ASCII alone.
+bool SameName(QStringView name, QStringView lower) {
+  return name.size() == lower.size() &&
+         std::equal(name.begin(), name.end(), lower.begin(),
+                    [](QChar a, QChar b) { return AsciiLower(a) == b.unicode(); });
+}
+// Where a name is among lower-case ones; -1 where not.
+template <class Names = std::initializer_list<QStringView>>
+qsizetype IndexIn(QStringView name, const Names& names) {
+  for (qsizetype at = 0; QStringView candidate : names) {
+    if (SameName(name, candidate)) return at;
+    ++at;
+  }
+  return -1;
+}
+template <class Names = std::initializer_list<QStringView>>
+bool IsOneOf(QStringView name, const Names& names) {
+  return IndexIn(name, names) >= 0;
+}
+// The pieces of a text between runs of white space.
+QList<QStringView> Words(QStringView text) {
+  QList<QStringView> words;
+  for (qsizetype at = 0; at < text.size();) {
+    while (at < text.size() && IsSpace(text[at])) ++at;
+    const qsizetype begin = at;
+    while (at < text.size() && !IsSpace(text[at])) ++at;
+    if (at > begin) words.append(text.sliced(begin, at - begin));
+  }
+  return words;
 }
 
-bool IsOneOf(QStringView name, std::initializer_list<QStringView> lowers) {
-  for (QStringView lower : lowers)
-    if (Is(name, lower)) return true;
-  return false;
+// Text with its entities decoded ("&amp;", "&eacute;", "&#233;"); an "&"
+// that starts none stays.
+QString Decoded(QStringView raw) {
+  QString text;
+  text.reserve(raw.size());
+  for (qsizetype at = 0; at < raw.size(); ++at) {
+    if (raw[at] == u'&') {
+      const qsizetype end = raw.sliced(at, std::min<qsizetype>(raw.size() - at, 12)).indexOf(u';');
+      if (const char32_t c = end > 1 ? CharacterOfEntity(raw.sliced(at + 1, end - 1)) : 0) {
+        text += QString::fromUcs4(&c, 1);
+        at += end;
+        continue;
+      }
+    }
+    text += raw[at];
+  }
+  return text;
 }
 
-// HTML taken apart the way Qt's reader takes it apart (found by experiment,
-// as nesting that reader can be made to see and this pass not would freeze
-// the window): a tag's name may follow spaces after "<", a quoted attribute
-// value may hold ">", and a "/" among the last characters of an opening tag
-// ends its element at once.
-class Pieces {
+void AppendEscaped(QString& out, QStringView text) {
+  for (QChar c : text) {
+    switch (c.unicode()) {
+      case u'&': out += u"&amp;"; break;
+      case u'<': out += u"&lt;"; break;
+      case u'>': out += u"&gt;"; break;
+      case u'"': out += u"&quot;"; break;
+      default: out += c;
+    }
+  }
+}
+
+// HTML taken apart as a browser takes it apart: a tag begins with "<" and a
+// letter, or "</" and a letter; an attribute's value is quoted up to the same
+// quote, or ends at a space; "<!" and "<?" begin a comment.
+class Tags {
  public:
-  enum Kind { kEnd, kText, kOpen, kClose, kOther };
-  explicit Pieces(QStringView html) : html_(html) {}
+  enum Kind { kEnd, kText, kOpen, kClose };
+  struct Attribute {
+    QStringView name, value;
+  };
+  explicit Tags(QStringView html) : html_(html) {}
 
   Kind Next();
-  // Passes over text up to the closing tag of an element (as browsers pass
-  // over a script's text, whatever it holds).
-  void SkipTo(QStringView closing);
-  // Where the piece just read ends.
-  qsizetype End() const { return at_; }
+  // The text up to the closing tag of an element whose text is no markup (a
+  // script's, a style sheet's), which is read next.
+  QStringView SkipText(QStringView name);
 
-  // kText: the text; kOpen, kClose: the element's name.
+  // kText: the text as written; kOpen, kClose: the element's name in lower case.
   QStringView text;
-  // kOpen: nothing nests inside the element.
+  QString name;
+  // kOpen: written as "<name/>".
   bool closed = false;
-  // kOpen: the columns a table cell spans (its "colspan").
-  int span = 1;
-  // Where the piece just read begins.
-  qsizetype start = 0;
+  QVarLengthArray<Attribute, 8> attributes;
 
  private:
-  bool At(char16_t c) const { return at_ < html_.size() && html_[at_] == c; }
+  bool At(qsizetype at, char16_t c) const { return at < html_.size() && html_[at] == c; }
   void SkipSpace() {
-    while (at_ < html_.size() && html_[at_].isSpace()) ++at_;
+    while (at_ < html_.size() && IsSpace(html_[at_])) ++at_;
   }
   void SkipPast(QStringView end) {
     const qsizetype found = html_.indexOf(end, at_);
     at_ = found < 0 ? html_.size() : found + end.size();
   }
-  QStringView Word();
+  // Up to a space or one of the characters given.
+  QStringView Word(QStringView ends);
+  bool ReadAttributes();
 
   QStringView html_;
   qsizetype at_ = 0;
 };
 
-// A name or a value: quoted, up to its closing quote; otherwise up to a
-// space or a character that ends it.
-QStringView Pieces::Word() {
+QStringView Tags::Word(QStringView ends) {
   const qsizetype begin = at_;
-  if (At(u'"') || At(u'\'')) {
-    const qsizetype end = html_.indexOf(html_[at_], begin + 1);
-    at_ = end < 0 ? html_.size() : end + 1;
-    return html_.sliced(begin + 1, (end < 0 ? html_.size() : end) - begin - 1);
-  }
-  for (; at_ < html_.size(); ++at_) {
-    const QChar c = html_[at_];
-    if (c.isSpace() || c == u'>' || c == u'<' || c == u'=' ||
-        (c == u'/' && at_ + 1 < html_.size() && html_[at_ + 1] == u'>'))
-      break;
-  }
+  while (at_ < html_.size() && !IsSpace(html_[at_]) && !ends.contains(html_[at_])) ++at_;
   return html_.sliced(begin, at_ - begin);
 }
 
-Pieces::Kind Pieces::Next() {
-  start = at_;
-  if (at_ >= html_.size()) return kEnd;
-  if (!At(u'<')) {
-    const qsizetype tag = html_.indexOf(u'<', at_);
-    at_ = tag < 0 ? html_.size() : tag;
+// False where the HTML ends inside the tag, which is then left out.
+bool Tags::ReadAttributes() {
+  attributes.clear();
+  closed = false;
+  for (;;) {
+    SkipSpace();
+    if (at_ >= html_.size()) return false;
+    if (At(at_, u'>')) break;
+    if (At(at_, u'/')) {
+      closed = At(++at_, u'>');
+      continue;
+    }
+    const qsizetype begin = at_++;  // a name may begin with "="
+    Word(u"/>=");
+    const QStringView key = html_.sliced(begin, at_ - begin);
+    SkipSpace();
+    QStringView value;
+    if (At(at_, u'=')) {
+      ++at_;
+      SkipSpace();
+      if (At(at_, u'"') || At(at_, u'\'')) {
+        const qsizetype end = html_.indexOf(html_[at_], at_ + 1);
+        if (end < 0) return false;
+        value = html_.sliced(at_ + 1, end - at_ - 1);
+        at_ = end + 1;
+      } else {
+        value = Word(u">");
+      }
+    }
+    attributes.append({key, value});
+    closed = false;
+  }
+  ++at_;
+  return true;
+}
+
+Tags::Kind Tags::Next() {
+  for (;;) {
+    const qsizetype start = at_;
+    if (at_ >= html_.size()) return kEnd;
+    const bool tag = At(at_, u'<') && at_ + 1 < html_.size();
+    const bool closing = tag && html_[at_ + 1] == u'/';
+    if (tag && (IsAsciiLetter(html_[at_ + 1]) ||
+                (closing && at_ + 2 < html_.size() && IsAsciiLetter(html_[at_ + 2])))) {
+      at_ += closing ? 2 : 1;
+      name = AsciiLower(Word(u"/>"));
+      if (!ReadAttributes()) {
+        at_ = html_.size();
+        return kEnd;
+      }
+      return closing ? kClose : kOpen;
+    }
+    if (tag && (html_[at_ + 1] == u'!' || html_[at_ + 1] == u'?' || closing)) {
+      const bool comment = html_.sliced(at_).startsWith(u"<!--");
+      at_ += comment ? 4 : 2;
+      SkipPast(comment ? u"-->" : u">");
+      continue;
+    }
+    const qsizetype next = html_.indexOf(u'<', at_ + 1);
+    at_ = next < 0 ? html_.size() : next;
     text = html_.sliced(start, at_ - start);
     return kText;
   }
-  ++at_;
-  SkipSpace();
-  if (At(u'!')) {
-    const bool comment = html_.sliced(at_).startsWith(u"!--");
-    if (comment) at_ += 3;
-    SkipPast(comment ? u"-->" : u">");
-    return kOther;
-  }
-  const bool closing = At(u'/');
-  if (closing) ++at_;
-  text = Word();
-  span = 1;
-  while (!closing) {  // the attributes
-    SkipSpace();
-    if (at_ >= html_.size() || At(u'>') || At(u'/')) break;
-    const QStringView key = Word();
-    if (key.isEmpty()) break;
-    SkipSpace();
-    if (!At(u'=')) continue;
-    ++at_;
-    SkipSpace();
-    const QStringView value = Word();
-    if (Is(key, u"colspan")) span = std::max(value.trimmed().toInt(), 1);
-  }
-  closed = false;
-  for (; at_ < html_.size() && !At(u'>'); ++at_) closed = closed || At(u'/');
-  at_ = std::min(at_ + 1, html_.size());
-  return closing ? kClose : kOpen;
 }
 
-void Pieces::SkipTo(QStringView closing) {
-  for (; (at_ = html_.indexOf(u"</", at_)) >= 0; at_ += 2)
-    if (html_.sliced(at_ + 2).startsWith(closing, Qt::CaseInsensitive)) return;
+QStringView Tags::SkipText(QStringView name) {
+  const qsizetype begin = at_;
+  for (qsizetype found; (found = html_.indexOf(u"</", at_)) >= 0; at_ = found + 2) {
+    const qsizetype after = found + 2 + name.size();
+    if (SameName(html_.sliced(found + 2, std::min(name.size(), html_.size() - found - 2)), name) &&
+        (after >= html_.size() || IsSpace(html_[after]) || html_[after] == u'/' ||
+         html_[after] == u'>')) {
+      at_ = found;
+      return html_.sliced(begin, found - begin);
+    }
+  }
   at_ = html_.size();
+  return html_.sliced(begin);
 }
 
-// The elements Qt's reader has open at a point of the HTML, outermost first,
-// and the cells of its tables. Qt makes a table a full grid, rows times the
-// widest row's columns, and takes its time over every cell of the grid.
-class Nesting {
- public:
-  int Depth() const { return static_cast<int>(open_.size()); }
-  // An element begins, in the place Qt's reader gives it; one with nothing
-  // inside it ends at once, but still ends what its place ends.
-  void Open(QStringView name, int span, bool empty);
-  // A closing tag ends its element and those inside it; one that no open
-  // element has is passed over.
-  void Close(QStringView name);
-  qint64 TableCells() const;
-
- private:
-  struct Element {
-    QStringView name;
-    qint64 rows = 0, columns = 0, widest = 0;  // of a table
-  };
-  // The innermost open element of those named; -1 where none is open.
-  qsizetype Nearest(std::initializer_list<QStringView> names) const;
-  void Push(QStringView name, int span);
-  // Ends the elements open inside the one at a place; at -1, all of them.
-  void EndInside(qsizetype at) { EndFrom(at + 1); }
-  void EndFrom(qsizetype at);
-
-  QVarLengthArray<Element, kDeepest + 4> open_;
-  qint64 endedCells_ = 0;
+// What the program makes of an element.
+enum Role : unsigned {
+  kInline = 1,       // a text style, shown
+  kBlock = 2,        // a paragraph, list, table or part of one, shown
+  kEmpty = 4,        // nothing nests inside it
+  kLeftOut = 8,      // not written
+  kWhole = 16,       // left out with its text
+  kDocument = 32,    // html, head, body: written once, around everything
 };
 
-qsizetype Nesting::Nearest(std::initializer_list<QStringView> names) const {
-  for (qsizetype at = open_.size() - 1; at >= 0; --at)
-    if (IsOneOf(open_[at].name, names)) return at;
+struct Element {
+  QStringView name;
+  unsigned role;
+};
+
+// The elements Qt's rich text shows, and those the reader must know of to
+// leave them out rightly.
+constexpr Element kElements[] = {
+    {u"a", kInline},          {u"b", kInline},          {u"big", kInline},
+    {u"cite", kInline},       {u"code", kInline},       {u"dfn", kInline},
+    {u"em", kInline},         {u"font", kInline},       {u"i", kInline},
+    {u"kbd", kInline},        {u"nobr", kInline},       {u"s", kInline},
+    {u"samp", kInline},       {u"small", kInline},      {u"span", kInline},
+    {u"strong", kInline},     {u"sub", kInline},        {u"sup", kInline},
+    {u"tt", kInline},         {u"u", kInline},          {u"var", kInline},
+    {u"address", kBlock},     {u"blockquote", kBlock},  {u"caption", kBlock},
+    {u"center", kBlock},      {u"dd", kBlock},          {u"div", kBlock},
+    {u"dl", kBlock},          {u"dt", kBlock},          {u"h1", kBlock},
+    {u"h2", kBlock},          {u"h3", kBlock},          {u"h4", kBlock},
+    {u"h5", kBlock},          {u"h6", kBlock},          {u"li", kBlock},
+    {u"ol", kBlock},          {u"p", kBlock},           {u"pre", kBlock},
+    {u"table", kBlock},       {u"tbody", kBlock},       {u"td", kBlock},
+    {u"tfoot", kBlock},       {u"th", kBlock},          {u"thead", kBlock},
+    {u"tr", kBlock},          {u"ul", kBlock},          {u"br", kInline | kEmpty},
+    {u"hr", kBlock | kEmpty}, {u"img", kInline | kEmpty}, {u"area", kLeftOut | kEmpty},
+    {u"base", kLeftOut | kEmpty},    {u"basefont", kLeftOut | kEmpty}, {u"bgsound", kLeftOut | kEmpty},
+    {u"col", kLeftOut | kEmpty},     {u"embed", kLeftOut | kEmpty},    {u"frame", kLeftOut | kEmpty},
+    {u"input", kLeftOut | kEmpty},   {u"keygen", kLeftOut | kEmpty},   {u"link", kLeftOut | kEmpty},
+    {u"meta", kLeftOut | kEmpty},    {u"param", kLeftOut | kEmpty},    {u"source", kLeftOut | kEmpty},
+    {u"track", kLeftOut | kEmpty},   {u"wbr", kLeftOut | kEmpty},      {u"script", kWhole},
+    {u"style", kWhole},       {u"title", kWhole},       {u"textarea", kWhole},
+    {u"xmp", kWhole},         {u"iframe", kWhole},      {u"noembed", kWhole},
+    {u"noframes", kWhole},    {u"noscript", kWhole},    {u"template", kWhole},
+    {u"svg", kWhole},         {u"math", kWhole},        {u"html", kDocument},
+    {u"head", kDocument},     {u"body", kDocument},
+};
+
+const Element* ElementNamed(QStringView lower) {
+  for (const Element& element : kElements)
+    if (element.name == lower) return &element;
+  return nullptr;
+}
+
+bool IsShown(QStringView lower) {
+  const Element* element = ElementNamed(lower);
+  return element && (element->role & (kInline | kBlock));
+}
+
+// The attributes rich text uses, in the order they are written.
+constexpr std::array<QStringView, 20> kAttributes = {
+    u"style",  u"class",   u"href",   u"name", u"colspan", u"rowspan", u"align",
+    u"valign", u"width",   u"height", u"bgcolor", u"color", u"face",   u"size",
+    u"border", u"cellspacing", u"cellpadding", u"start", u"type",   u"dir"};
+constexpr qsizetype kStyle = 0, kClass = 1, kHref = 2, kColspan = 4, kRowspan = 5;
+
+// The style properties rich text uses.
+constexpr QStringView kProperties[] = {
+    u"background",    u"background-color", u"border",        u"border-collapse",
+    u"border-color",  u"border-style",     u"border-width",  u"color",
+    u"font",          u"font-family",      u"font-size",     u"font-style",
+    u"font-variant",  u"font-weight",      u"height",        u"letter-spacing",
+    u"line-height",   u"list-style",       u"list-style-type", u"margin",
+    u"margin-bottom", u"margin-left",      u"margin-right",  u"margin-top",
+    u"padding",       u"padding-bottom",   u"padding-left",  u"padding-right",
+    u"padding-top",   u"text-align",       u"text-decoration", u"text-indent",
+    u"text-transform", u"vertical-align",  u"white-space",   u"width",
+    u"word-spacing",  u"-qt-block-indent", u"-qt-list-indent", u"-qt-paragraph-type"};
+
+// A style sheet's text without its comments (and the markup comment marks a
+// sheet may be wrapped in).
+QString WithoutComments(QStringView css) {
+  QString kept;
+  kept.reserve(css.size());
+  for (qsizetype at = 0; at < css.size();) {
+    if (css.sliced(at).startsWith(u"/*")) {
+      const qsizetype end = css.indexOf(u"*/", at + 2);
+      at = end < 0 ? css.size() : end + 2;
+      kept += u' ';
+    } else if (css.sliced(at).startsWith(u"<!--") || css.sliced(at).startsWith(u"-->")) {
+      at += css[at] == u'<' ? 4 : 3;
+      kept += u' ';
+    } else {
+      kept += css[at++];
+    }
+  }
+  return kept;
+}
+
+// A property's value as written back: its white space run together; none
+// where it holds anything beyond words, numbers, colours and quoted names,
+// which rich text's properties need (no file is named).
+std::optional<QString> CleanValue(QStringView value) {
+  QString clean;
+  QChar quote;
+  bool inCall = false;
+  for (QChar c : value) {
+    if ((c.unicode() < 0x20 && !IsSpace(c)) || c.unicode() == 0x7F ||
+        QStringView(u"\\{}<>@*!:;&").contains(c))
+      return std::nullopt;
+    if (!quote.isNull()) {
+      if (c == quote) quote = QChar();
+      if (IsSpace(c) && c != u' ') return std::nullopt;
+    } else if (c == u'"' || c == u'\'') {
+      quote = c;
+    } else if (c == u'(') {
+      const QStringView name = QStringView(clean).sliced(clean.lastIndexOf(u' ') + 1);
+      if (inCall || !IsOneOf(name, {u"rgb", u"rgba", u"hsl", u"hsla"})) return std::nullopt;
+      inCall = true;
+    } else if (c == u')') {
+      if (!std::exchange(inCall, false)) return std::nullopt;
+    } else if (IsSpace(c)) {
+      if (!clean.isEmpty() && !clean.endsWith(u' ')) clean += u' ';
+      continue;
+    }
+    clean += c;
+  }
+  if (clean.endsWith(u' ')) clean.chop(1);
+  if (!quote.isNull() || inCall || clean.isEmpty() || clean.size() > kLongestValue)
+    return std::nullopt;
+  return clean;
+}
+
+// Declarations written back as "property:value;property:value": only the
+// properties rich text uses, each once (the last), without "!important".
+QString Declarations(QStringView css) {
+  QList<std::pair<QString, QString>> kept;
+  const QString text = WithoutComments(css);
+  QChar quote;
+  for (qsizetype at = 0, begin = 0; at <= text.size(); ++at) {
+    if (at < text.size() && (!quote.isNull() || text[at] == u'"' || text[at] == u'\'')) {
+      quote = quote.isNull() ? text[at] : text[at] == quote ? QChar() : quote;
+      continue;
+    }
+    if (at < text.size() && text[at] != u';') continue;
+    const QStringView declaration = QStringView(text).sliced(begin, at - begin);
+    begin = at + 1;
+    const qsizetype colon = declaration.indexOf(u':');
+    if (colon < 0) continue;
+    const QString property = AsciiLower(declaration.first(colon).trimmed());
+    if (!IsOneOf(property, kProperties)) continue;
+    QStringView value = declaration.sliced(colon + 1).trimmed();
+    if (const qsizetype bang = value.lastIndexOf(u'!');
+        bang >= 0 && SameName(value.sliced(bang + 1).trimmed(), u"important"))
+      value = value.first(bang).trimmed();
+    std::optional<QString> clean = CleanValue(value);
+    if (!clean) continue;
+    kept.removeIf([&](const auto& earlier) { return earlier.first == property; });
+    kept.append({property, std::move(*clean)});
+  }
+  QString written;
+  for (const auto& [property, value] : kept) {
+    if (!written.isEmpty()) written += u';';
+    written += property + u':' + value;
+  }
+  return written;
+}
+
+bool IsClassName(QStringView name) {
+  return !name.isEmpty() && name.size() <= 64 && (IsAsciiLetter(name[0]) || name[0] == u'_') &&
+         std::all_of(name.begin(), name.end(), [](QChar c) {
+           return IsAsciiLetter(c) || IsAsciiDigit(c) || c == u'_' || c == u'-';
+         });
+}
+
+// A selector rich text matches at a cost that can be counted: a short chain
+// of elements shown, classes, or both ("p.note span"); empty where not.
+QString Selector(QStringView text) {
+  const QList<QStringView> chain = Words(text);
+  if (chain.isEmpty() || chain.size() > kLongestChain) return {};
+  QString written;
+  for (QStringView compound : chain) {
+    const qsizetype dot = compound.indexOf(u'.');
+    const QString type = AsciiLower(compound.first(dot < 0 ? compound.size() : dot));
+    const QList<QStringView> classes = compound.sliced(type.size()).split(u'.');
+    if ((type.isEmpty() ? classes.size() < 2 : !IsShown(type) && type != u"body") ||
+        classes.size() - 1 > kMostClasses)
+      return {};
+    if (!written.isEmpty()) written += u' ';
+    written += type;
+    for (QStringView name : classes.sliced(1)) {
+      if (!IsClassName(name)) return {};
+      written += u'.';
+      written += name;
+    }
+  }
+  return written;
+}
+
+// The rules of a style sheet written back, those whose selectors and
+// declarations rich text can use; counts the selectors written. At-rules
+// (media, fonts, pages, imports) are left out.
+void AppendRules(QString& sheet, int& selectors, QStringView css) {
+  const QString text = WithoutComments(css);
+  QStringView rest(text);
+  // Where the block opened at a place ends, past blocks inside it; the end
+  // of the text where it does not.
+  auto blockEnd = [&](qsizetype open) {
+    int nested = 0;
+    for (qsizetype at = open; at < rest.size(); ++at)
+      if (rest[at] == u'{') ++nested;
+      else if (rest[at] == u'}' && --nested == 0) return at;
+    return rest.size();
+  };
+  while (!(rest = rest.trimmed()).isEmpty()) {
+    const qsizetype open = rest.indexOf(u'{');
+    const qsizetype semicolon = rest.indexOf(u';');
+    if (rest[0] == u'@' && semicolon >= 0 && (open < 0 || semicolon < open)) {
+      rest = rest.sliced(semicolon + 1);
+      continue;
+    }
+    if (open < 0) break;
+    const qsizetype end = blockEnd(open);
+    const QString declarations = Declarations(rest.sliced(open + 1, end - open - 1));
+    QStringList written;
+    if (rest[0] != u'@')
+      for (QStringView piece : rest.first(open).split(u','))
+        if (QString selector = Selector(piece); !selector.isEmpty()) written.append(selector);
+    rest = rest.sliced(std::min(end + 1, rest.size()));
+    if (written.isEmpty() || declarations.isEmpty()) continue;
+    sheet += written.join(u',') + u'{' + declarations + u'}';
+    selectors += static_cast<int>(written.size());
+  }
+}
+
+// The clipboard's HTML read once and written anew as it is read, counting
+// what Qt's reader will take its time over; the reading stops at a bound.
+class Writer {
+ public:
+  // False where the HTML is beyond a bound.
+  bool Read(QStringView html);
+  QString written;
+  HtmlWork work;
+
+ private:
+  struct Open {
+    QStringView shown;  // the element written
+    unsigned role;
+    QString name;  // the name its closing tag has in the HTML read
+    // A table's: its rows, the columns of the row read, the widest row, the
+    // most rows a cell spans and the columns of the cells that span rows.
+    qint64 rows = 0, columns = 0, widest = 0, spannedRows = 0, spanningColumns = 0;
+    qint64 Cells() const { return (rows + spannedRows) * (widest + spanningColumns); }
+  };
+  // What the search for an open element passes over.
+  enum Passing { kTextStyles, kInsideItems, kAnything };
+
+  bool Tag(Tags& tags);
+  // The shown element's attributes written, its spans read.
+  QString Attributes(const Tags& tags, int& colspan, int& rowspan) const;
+  bool Push(QStringView shown, QStringView name, const QString& attributes = {},
+            int colspan = 1, int rowspan = 1);
+  void PopFrom(qsizetype at);
+  bool EndFor(QStringView shown);
+  // The innermost open element of those named; -1 where none, or where
+  // another comes first that is not passed over.
+  qsizetype Nearest(std::initializer_list<QStringView> names, Passing passing) const;
+  bool WithinBounds() const;
+  // Qt matches a style sheet with an element and each of its ancestors.
+  void Count() { depths_ += open_.size() + 3; }
+
+  QString body_, bodyAttributes_, sheet_;
+  bool bodyRead_ = false;
+  int selectors_ = 0;
+  qint64 depths_ = 0, endedCells_ = 0;
+  QVarLengthArray<Open, kDeepest + 4> open_;
+};
+
+qsizetype Writer::Nearest(std::initializer_list<QStringView> names, Passing passing) const {
+  for (qsizetype at = open_.size() - 1; at >= 0; --at) {
+    const QStringView shown = open_[at].shown;
+    if (IsOneOf(shown, names)) return at;
+    if (passing == kAnything) continue;
+    if (!(open_[at].role & kInline) &&
+        (passing == kTextStyles || !IsOneOf(shown, {u"div", u"p", u"address"})))
+      return -1;
+  }
   return -1;
 }
 
-// A paragraph ends the one it is in (through the text styles inside that), a
-// list item the item it is in, a cell the cells of its row; a cell or a row
-// outside a table makes one. Parts of tables and of definition lists outside
-// them, and a body in the head, end everything they are in.
-void Nesting::Open(QStringView name, int span, bool empty) {
-  if (Is(name, u"p")) {
-    qsizetype at = open_.size() - 1;
-    while (at >= 0 &&
-           IsOneOf(open_[at].name, {u"a",      u"b",   u"big",  u"cite", u"code", u"em",    u"font",
-                                    u"i",      u"kbd", u"nobr", u"s",    u"samp", u"small", u"span",
-                                    u"strong", u"sub", u"sup",  u"tt",   u"u",    u"var"}))
-      --at;
-    if (at >= 0 && Is(open_[at].name, u"p")) EndFrom(at);
-  } else if (Is(name, u"li")) {
-    if (!open_.isEmpty() && Is(open_.back().name, u"li")) EndFrom(open_.size() - 1);
-  } else if (IsOneOf(name, {u"td", u"th"})) {
-    if (Nearest({u"tr"}) < 0) {
-      Push(u"table", 1);
-      Push(u"tr", 1);
-    }
-    EndInside(Nearest({u"tr"}));
-  } else if (Is(name, u"tr")) {
-    if (Nearest({u"table"}) < 0) Push(u"table", 1);
-    EndInside(Nearest({u"table", u"thead", u"tbody", u"tfoot"}));
-  } else if (IsOneOf(name, {u"thead", u"tbody", u"tfoot", u"caption"})) {
-    EndInside(Nearest({u"table"}));
-  } else if (Is(name, u"dt")) {
-    EndInside(Nearest({u"dl"}));
-  } else if (Is(name, u"dd")) {
-    EndInside(Nearest({u"dl", u"dt"}));
-  } else if (Is(name, u"body")) {
-    if (!open_.isEmpty() && Is(open_.back().name, u"head")) EndFrom(open_.size() - 1);
-  }
-  Push(name, span);
-  if (empty) EndFrom(open_.size() - 1);
-}
-
-void Nesting::Push(QStringView name, int span) {
-  const bool row = Is(name, u"tr"), cell = IsOneOf(name, {u"td", u"th"});
-  if (const qsizetype at = Nearest({u"table"}); (row || cell) && at >= 0) {
-    Element& table = open_[at];
-    table.rows += row;
-    table.columns = row ? 0 : table.columns + span;
-    table.widest = std::max(table.widest, table.columns);
-  }
-  open_.append({name});
-}
-
-void Nesting::Close(QStringView name) {
-  for (qsizetype at = open_.size() - 1; at >= 0; --at)
-    if (Is(open_[at].name, name)) {
-      EndFrom(at);
-      return;
-    }
-}
-
-void Nesting::EndFrom(qsizetype at) {
-  for (qsizetype i = at; i < open_.size(); ++i) endedCells_ += open_[i].rows * open_[i].widest;
-  open_.resize(at);
-}
-
-qint64 Nesting::TableCells() const {
+bool Writer::WithinBounds() const {
   qint64 cells = endedCells_;
-  for (const Element& element : open_) cells += element.rows * element.widest;
-  return cells;
+  for (const Open& open : open_) cells += open.Cells();
+  return body_.size() + sheet_.size() + bodyAttributes_.size() < kMostCharacters &&
+         work.depth <= kDeepest && work.images <= kMostImages && work.listItems <= kMostListItems &&
+         cells <= kMostTableCells;
 }
 
-// The rules of a style sheet, each selector of a list on its own, and some
-// more (a comma in a list of fonts).
-qint64 RulesIn(QStringView sheet) { return sheet.count(u'{') + sheet.count(u','); }
+QString Writer::Attributes(const Tags& tags, int& colspan, int& rowspan) const {
+  std::array<std::optional<QString>, kAttributes.size()> values;
+  for (const Tags::Attribute& attribute : tags.attributes)
+    if (const qsizetype at = IndexIn(attribute.name, kAttributes); at >= 0 && !values[at])
+      values[at] = Decoded(attribute.value);
+  auto span = [&](qsizetype at) {
+    const QStringView digits = QStringView(values[at].value_or(QString())).trimmed();
+    qint64 number = 0;
+    for (qsizetype i = 0; i < digits.size() && IsAsciiDigit(digits[i]) && number <= kWidestSpan; ++i)
+      number = number * 10 + (digits[i].unicode() - u'0');
+    number = std::clamp<qint64>(number, 1, kWidestSpan);
+    values[at] = number > 1 ? QString::number(number) : QString();
+    return static_cast<int>(number);
+  };
+  colspan = span(kColspan);
+  rowspan = span(kRowspan);
+  if (values[kStyle]) values[kStyle] = Declarations(*values[kStyle]);
+  if (values[kClass]) {
+    QStringList names;
+    for (QStringView name : Words(*values[kClass]))
+      if (IsClassName(name) && names.size() < 2 * kMostClasses) names.append(name.toString());
+    values[kClass] = names.join(u' ');
+  }
+  QString written;
+  for (qsizetype at = 0; at < qsizetype(kAttributes.size()); ++at) {
+    const QString value = values[at].value_or(QString());
+    if (value.isEmpty() || value.size() > (at == kHref ? 8 * kLongestValue : kLongestValue))
+      continue;
+    written += u' ';
+    written += kAttributes[at];
+    written += u"=\"";
+    AppendEscaped(written, value);
+    written += u'"';
+  }
+  return written;
+}
+
+bool Writer::Push(QStringView shown, QStringView name, const QString& attributes, int colspan,
+                  int rowspan) {
+  const unsigned role = ElementNamed(shown)->role;
+  const bool empty = role & kEmpty;
+  body_ += u'<';
+  body_ += shown;
+  body_ += attributes;
+  body_ += empty ? u" />" : u">";
+  Count();
+  work.images += shown == u"img";
+  work.listItems += shown == u"li";
+  if (empty) return WithinBounds();
+  if (const qsizetype at = Nearest({u"table"}, kAnything);
+      at >= 0 && IsOneOf(shown, {u"tr", u"td", u"th"})) {
+    Open& table = open_[at];
+    if (shown == u"tr") {
+      ++table.rows;
+      table.columns = 0;
+    } else {
+      table.columns += colspan;
+      table.widest = std::max(table.widest, table.columns);
+      if (rowspan > 1) {
+        table.spannedRows = std::max<qint64>(table.spannedRows, rowspan);
+        table.spanningColumns += colspan;
+      }
+    }
+  }
+  open_.append({shown, role, name.toString()});
+  work.depth = std::max(work.depth, static_cast<int>(open_.size()) + 2);  // in html and body
+  return WithinBounds();
+}
+
+void Writer::PopFrom(qsizetype at) {
+  while (open_.size() > at) {
+    if (open_.back().shown == u"table") endedCells_ += open_.back().Cells();
+    body_ += u"</";
+    body_ += open_.back().shown;
+    body_ += u'>';
+    open_.removeLast();
+  }
+}
+
+// Ends what an element's beginning ends: a paragraph the one it is in
+// (through the text styles inside that); a list item or a term the one it is
+// in (through those and divisions); a cell the cell of its row, a row the row
+// of its table, a part of a table the part it is in. A row or a cell outside
+// a table makes one. False where the element has no place (a part of a table
+// or of a definition list outside it): it is left out, its text kept.
+bool Writer::EndFor(QStringView shown) {
+  if (shown == u"p") {
+    if (const qsizetype at = Nearest({u"p"}, kTextStyles); at >= 0) PopFrom(at);
+  } else if (shown == u"li") {
+    if (const qsizetype at = Nearest({u"li"}, kInsideItems); at >= 0) PopFrom(at);
+  } else if (IsOneOf(shown, {u"dt", u"dd"})) {
+    if (const qsizetype at = Nearest({u"dt", u"dd"}, kInsideItems); at >= 0) PopFrom(at);
+    return !open_.isEmpty() && open_.back().shown == u"dl";
+  } else if (IsOneOf(shown, {u"td", u"th"})) {
+    const qsizetype at = Nearest({u"tr", u"table", u"thead", u"tbody", u"tfoot"}, kAnything);
+    if (at < 0) return Push(u"table", u"table") && Push(u"tr", u"tr");
+    PopFrom(at + 1);
+    return open_.back().shown == u"tr" || Push(u"tr", u"tr");
+  } else if (shown == u"tr") {
+    const qsizetype at = Nearest({u"table", u"thead", u"tbody", u"tfoot"}, kAnything);
+    if (at < 0) return Push(u"table", u"table");
+    PopFrom(at + 1);
+  } else if (IsOneOf(shown, {u"thead", u"tbody", u"tfoot", u"caption"})) {
+    const qsizetype at = Nearest({u"table"}, kAnything);
+    if (at < 0) return false;
+    PopFrom(at + 1);
+  }
+  return true;
+}
+
+// False where the reading stops at a bound.
+bool Writer::Tag(Tags& tags) {
+  const Element* element = ElementNamed(tags.name);
+  const unsigned role = element ? element->role : 0;
+  int colspan = 1, rowspan = 1;
+  if (role & kWhole) {
+    if (!tags.closed) {
+      const QStringView text = tags.SkipText(tags.name);
+      if (tags.name == u"style") AppendRules(sheet_, selectors_, text);
+    }
+    return true;
+  }
+  if (role & kDocument) {
+    if (tags.name == u"body" && !std::exchange(bodyRead_, true))
+      bodyAttributes_ = Attributes(tags, colspan, rowspan);
+    return true;
+  }
+  if (role & kLeftOut) return true;
+  const QString attributes = Attributes(tags, colspan, rowspan);
+  // Other elements show as text styles where they are given styles.
+  const QStringView shown =
+      element                                                                          ? element->name
+      : attributes.contains(u" style=\"") || attributes.contains(u" class=\"") ? u"span"
+                                                                                       : QStringView();
+  // A pushed implicit table or row may pass a bound.
+  if (shown.isEmpty() || !EndFor(shown)) return WithinBounds();
+  if (!Push(shown, tags.name, attributes, colspan, rowspan)) return false;
+  if (tags.closed && !(role & kEmpty)) PopFrom(open_.size() - 1);
+  return true;
+}
+
+bool Writer::Read(QStringView html) {
+  if (html.size() > kMostRead) return false;
+  Tags tags(html);
+  for (Tags::Kind kind; (kind = tags.Next()) != Tags::kEnd;) {
+    if (kind == Tags::kText) {
+      AppendEscaped(body_, Decoded(tags.text));
+      Count();
+    } else if (kind == Tags::kOpen) {
+      if (!Tag(tags)) return false;
+    } else if (const auto at = std::find_if(open_.rbegin(), open_.rend(),
+                                            [&](const Open& open) { return open.name == tags.name; });
+               at != open_.rend()) {
+      PopFrom(open_.rend() - at - 1);
+    }
+    if (!WithinBounds()) return false;
+  }
+  PopFrom(0);
+  written = QStringLiteral("<html><head>");
+  if (!sheet_.isEmpty()) written += QStringLiteral("<style>") + sheet_ + QStringLiteral("</style>");
+  written += QStringLiteral("</head><body") + bodyAttributes_ + u'>' + body_ +
+             QStringLiteral("</body></html>");
+  work.characters = written.size();
+  work.tableCells = endedCells_;
+  work.styleWork = selectors_ > 0 ? depths_ * (selectors_ + kStyleStep) : 0;
+  return QtReadsQuickly(work);
+}
 
 }  // namespace
 
-bool QtReadsQuickly(QStringView html) {
-  if (html.size() > kMostCharacters) return false;
-  Nesting nesting;
-  int images = 0, items = 0;
-  qint64 depths = 0, rules = 0;
-  qsizetype sheet = -1;  // where the rules of an open style sheet begin
-  Pieces pieces(html);
-  for (Pieces::Kind kind; (kind = pieces.Next()) != Pieces::kEnd;) {
-    const QStringView name = pieces.text;
-    if (kind == Pieces::kText || kind == Pieces::kOther) continue;
-    if (sheet >= 0) {
-      // Qt's reader reads a style sheet at its closing tag, and again, as one
-      // sheet more, at every other closing tag inside it: a sheet holds text.
-      if (kind != Pieces::kClose || !Is(name, u"style")) return false;
-      rules += RulesIn(html.sliced(sheet, pieces.start - sheet));
-      sheet = -1;
-    }
-    if (kind == Pieces::kOpen) {
-      images += Is(name, u"img");
-      items += Is(name, u"li");
-      if (Is(name, u"style") && !pieces.closed) sheet = pieces.End();
-      // Qt's reader nests nothing in these, nor in an element without a name.
-      if (!name.isEmpty())
-        nesting.Open(name, pieces.span,
-                     pieces.closed || IsOneOf(name, {u"br", u"hr", u"img", u"meta"}));
-    } else {
-      nesting.Close(name);
-    }
-    depths += nesting.Depth() + 1;
-    if (nesting.Depth() > kDeepest || images > kMostImages || items > kMostListItems) return false;
-  }
-  return sheet < 0 && nesting.TableCells() <= kMostTableCells &&
-         (rules == 0 || depths * (rules + kStyleStep) <= kMostStyleWork);
+bool QtReadsQuickly(const HtmlWork& work) {
+  return work.characters <= kMostCharacters && work.depth <= kDeepest &&
+         work.images <= kMostImages && work.listItems <= kMostListItems &&
+         work.tableCells <= kMostTableCells && work.styleWork <= kMostStyleWork;
+}
+
+WrittenHtml WrittenForQt(QStringView html) {
+  Writer writer;
+  if (!writer.Read(html)) return {QString(), writer.work};
+  return {std::move(writer.written), writer.work};
 }
 
 namespace {
-
-// The character an entity names ("amp", "#38", "#x26"); null if none.
-QString Entity(QStringView name) {
-  if (name.startsWith(u'#')) {
-    const bool hex = name.size() > 1 && (name[1] == u'x' || name[1] == u'X');
-    bool ok = false;
-    const uint code = name.sliced(hex ? 2 : 1).toUInt(&ok, hex ? 16 : 10);
-    if (!ok) return {};
-    const char32_t shown =
-        code == 0 || code > 0x10FFFF || QChar::isSurrogate(code) ? char32_t{0xFFFD} : code;
-    return QString::fromUcs4(&shown, 1);
-  }
-  static constexpr std::pair<QStringView, char16_t> kNamed[] = {
-      {u"amp", u'&'},       {u"lt", u'<'},    {u"gt", u'>'},    {u"quot", u'"'},  {u"apos", u'\''},
-      {u"nbsp", u'\u00A0'}, {u"copy", u'©'},  {u"reg", u'®'},   {u"trade", u'™'}, {u"hellip", u'…'},
-      {u"mdash", u'—'},     {u"ndash", u'–'}, {u"lsquo", u'‘'}, {u"rsquo", u'’'}, {u"ldquo", u'“'},
-      {u"rdquo", u'”'},     {u"laquo", u'«'}, {u"raquo", u'»'}, {u"bull", u'•'},  {u"middot", u'·'},
-      {u"deg", u'°'},       {u"euro", u'€'}};
-  for (const auto& [entity, character] : kNamed)
-    if (name == entity) return QString(QChar(character));
-  return {};
-}
 
 // Text of the HTML as shown: runs of white space as one space, none at the
 // start of a line; a no-break space as a space.
 class ShownText {
  public:
-  void Add(QStringView raw) {
-    for (qsizetype at = 0; at < raw.size(); ++at) {
-      if (raw[at] == u'&') {
-        // The longest name is short: a lone "&" is not looked past.
-        const qsizetype end =
-            raw.sliced(at, std::min<qsizetype>(raw.size() - at, 12)).indexOf(u';') + at;
-        const QString character = end > at ? Entity(raw.sliced(at + 1, end - at - 1)) : QString();
-        if (!character.isNull()) {
-          Put(character);
-          at = end;
-          continue;
-        }
-      }
-      if (raw[at].isSpace() && raw[at] != QChar::Nbsp)
+  void Add(QStringView text) {
+    for (QChar c : text) {
+      if (IsSpace(c)) {
         space_ = !text_.isEmpty() && text_.back() != u'\n';
-      else
-        Put(raw.sliced(at, 1));
+      } else {
+        if (std::exchange(space_, false)) text_ += u' ';
+        text_ += c == QChar::Nbsp ? QChar(u' ') : c;
+      }
     }
   }
   // A line break; where not always, only after text on the line.
@@ -345,11 +754,6 @@ class ShownText {
   }
 
  private:
-  void Put(QStringView shown) {
-    if (std::exchange(space_, false)) text_ += u' ';
-    for (QChar c : shown) text_ += c == QChar::Nbsp ? QChar(u' ') : c;
-  }
-
   QString text_;
   bool space_ = false;
 };
@@ -358,23 +762,18 @@ class ShownText {
 
 QString TextOfHtml(QStringView html) {
   ShownText shown;
-  Pieces pieces(html);
-  for (Pieces::Kind kind; (kind = pieces.Next()) != Pieces::kEnd;) {
-    const QStringView name = pieces.text;
-    if (kind == Pieces::kText) {
-      shown.Add(name);
-    } else if (kind == Pieces::kOpen && Is(name, u"br")) {
+  Tags tags(html);
+  for (Tags::Kind kind; (kind = tags.Next()) != Tags::kEnd;) {
+    const Element* element = kind == Tags::kText ? nullptr : ElementNamed(tags.name);
+    if (kind == Tags::kText) {
+      shown.Add(Decoded(tags.text));
+    } else if (kind == Tags::kOpen && tags.name == u"br") {
       shown.EndLine(true);
-    } else if (kind == Pieces::kOpen && !pieces.closed &&
-               IsOneOf(name, {u"script", u"style", u"title"})) {
-      pieces.SkipTo(name);
-    } else if ((kind == Pieces::kOpen || kind == Pieces::kClose) &&
-               IsOneOf(name, {u"p",       u"div",        u"h1",     u"h2",      u"h3",     u"h4",
-                              u"h5",      u"h6",         u"li",     u"dt",      u"dd",     u"tr",
-                              u"td",      u"th",         u"table",  u"caption", u"ul",     u"ol",
-                              u"dl",      u"blockquote", u"pre",    u"address", u"center", u"hr",
-                              u"section", u"article",    u"header", u"footer",  u"aside",  u"nav",
-                              u"figure",  u"figcaption", u"main"})) {
+    } else if (kind == Tags::kOpen && element && (element->role & kWhole) && !tags.closed) {
+      tags.SkipText(tags.name);
+    } else if ((element && (element->role & kBlock)) ||
+               IsOneOf(tags.name, {u"section", u"article", u"header", u"footer", u"aside",
+                                   u"nav", u"figure", u"figcaption", u"main"})) {
       shown.EndLine(false);
     }
   }

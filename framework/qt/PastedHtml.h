@@ -1,21 +1,49 @@
 #pragma once
-// Styled text from elsewhere looked over in one quick pass, without Qt's HTML
-// reader: whether that reader would read it in a moment, and its plain text
-// where it would not.
+// Styled text from elsewhere, read by the program's own reader and written
+// anew: Qt's HTML reader is only ever given markup written here, in a form it
+// reads as written (lower-case elements that rich text shows, each closed in
+// the order opened, attributes quoted and escaped, a style sheet of simple
+// rules), so what it builds is no deeper or heavier than what was counted.
 #include <QString>
 #include <QStringView>
 
 namespace fw::qt {
 
-// Qt's HTML reader takes time that grows with the square of how deeply the
-// elements nest, of the images and list items, and with the elements times
-// their depth times the rules of a style sheet: true where the text is no
-// larger, deeper or heavier than what browsers and word processors copy.
-bool QtReadsQuickly(QStringView html);
+// What Qt's HTML reader takes its time over, counted on the written HTML.
+struct HtmlWork {
+  qsizetype characters = 0;
+  // Elements open inside one another at most; one with nothing inside it
+  // (a line break, an image) adds none.
+  int depth = 0;
+  int images = 0;
+  int listItems = 0;
+  // Every table's full grid: its rows times its widest row's columns.
+  qint64 tableCells = 0;
+  // With a style sheet every element is matched with each selector, and with
+  // its ancestors for each: their depths times the selectors.
+  qint64 styleWork = 0;
+  bool operator==(const HtmlWork&) const = default;
+};
+
+// Whether Qt's reader reads HTML of that much in a moment.
+bool QtReadsQuickly(const HtmlWork& work);
+
+struct WrittenHtml {
+  // Null where the HTML, written anew, would be more than Qt's reader reads
+  // in a moment: the reading stops there.
+  QString html;
+  HtmlWork work;
+};
+
+// The HTML as the program reads it (as a browser would, in the main), written
+// anew with what rich text shows of it: other elements are left out with their
+// text kept (one with a style of its own becomes a span), scripts, titles and
+// the like whole; comments, named files and unknown attributes go.
+WrittenHtml WrittenForQt(QStringView html);
 
 // The text of HTML without its styles: tags, comments, scripts and style
-// sheets dropped, the common entities decoded, white space run together as a
-// browser shows it, and a line break for <br> and at the end of a block.
+// sheets dropped, entities decoded, white space run together as a browser
+// shows it, and a line break for <br> and at the end of a block.
 QString TextOfHtml(QStringView html);
 
 }  // namespace fw::qt

@@ -88,14 +88,16 @@ bool TextAreaWidget::canInsertFromMimeData(const QMimeData* source) const {
 void TextAreaWidget::insertFromMimeData(const QMimeData* source) {
   if (!source || !(textInteractionFlags() & Qt::TextEditable)) return;
   // Qt's HTML reader serves for the styles, or where the HTML is all there
-  // is (some programs copy styled text alone), and only for HTML it reads in
-  // a moment. Where it finds no text (everything after an unclosed <link> is
-  // lost to it), or its text would be slow to lay out, the plain text serves.
+  // is (some programs copy styled text alone). It reads the HTML only as the
+  // program wrote it anew, and only where that is read in a moment. Where it
+  // finds no text, or its text would be slow to lay out, the plain text
+  // serves.
   QString plain = source->text();
   if (source->hasHtml() && (styled_ || plain.isEmpty())) {
     const QString html = source->html();
+    const WrittenHtml written = WrittenForQt(html);
     PastedDocument pasted;
-    if (QtReadsQuickly(html)) pasted.setHtml(html);
+    if (!written.html.isNull()) pasted.setHtml(written.html);
     QString read = pasted.toPlainText();
     if (!HasText(read)) {
       if (plain.isEmpty()) plain = TextOfHtml(html);
