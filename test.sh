@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test: the suites, the same
 # suites built with AddressSanitizer, UndefinedBehaviorSanitizer and
-# LeakSanitizer, and a minute and a half of fuzzing of the design-record
-# decoder and of the spell checker.
+# LeakSanitizer, and a minute and three quarters of fuzzing of the
+# design-record decoder, the spell checker and the writer of pasted HTML.
 source "$(dirname "$0")/scripts/common.sh"
 ensure_packages "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}" "${FUZZ_PACKAGES[@]}"
 
@@ -17,9 +17,9 @@ UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 LSAN_OPTIONS="suppressions=$ROOT/tests/lsan.supp:print_suppressions=0" \
   ctest --test-dir "$ROOT/build-asan" --output-on-failure -j "$(nproc)" -E 'EndToEnd'
 
-echo "== Fuzzing the design-record decoder and the spell checker"
+echo "== Fuzzing the design-record decoder, the spell checker and the writer of pasted HTML"
 build "$ROOT/build-fuzz" -DCMAKE_CXX_COMPILER=clang++ -DQUANDREL_FUZZ=ON -DQUANDREL_TESTS=OFF \
-  -DQUANDREL_BENCH=OFF -- record_fuzz spell_fuzz
+  -DQUANDREL_BENCH=OFF -- record_fuzz spell_fuzz html_fuzz
 corpus="$(mktemp -d)"
 trap 'rm -rf "$corpus"' EXIT
 # fuzz NAME SECONDS [libFuzzer options...]
@@ -36,4 +36,5 @@ fuzz record_fuzz "${QUANDREL_FUZZ_SECONDS:-60}" -dict="$ROOT/fuzz/records.dict"
 # The spelling library makes its settings folder: the run's own, not the user's.
 XDG_CONFIG_HOME="$corpus" ASPELL_CONF="home-dir $corpus" \
   fuzz spell_fuzz "${QUANDREL_SPELL_FUZZ_SECONDS:-25}"
-echo "fuzz: 2 passed, 0 failed"
+fuzz html_fuzz "${QUANDREL_HTML_FUZZ_SECONDS:-20}" -dict="$ROOT/fuzz/html.dict" -max_len=4096
+echo "fuzz: 3 passed, 0 failed"
