@@ -6,6 +6,7 @@
 #include <glib.h>
 #include <pwd.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -44,18 +45,59 @@ void KeepTag(const char* tag, const char*, const char*, const char*, void* kept)
   *static_cast<std::string*>(kept) = tag;
 }
 
+// The library's user folder for its lists ($ENCHANT_CONFIG_DIR, else the
+// settings folder's "enchant"); empty where it names none.
+std::string UserFolder() {
+  char* folder = enchant_get_user_config_dir();
+  if (!folder) return {};
+  std::string path(folder);
+  g_free(folder);
+  return path;
+}
+
 // The library's personal list for the dictionary: "<tag>.dic" in its user
-// folder ($ENCHANT_CONFIG_DIR, else the settings folder's "enchant"), under
-// the tag of the dictionary loaded, which may be another than the one asked
-// for. Bare where the library names no folder.
+// folder, under the tag of the dictionary loaded, which may be another than
+// the one asked for. Bare where the library names no folder.
 std::string PersonalListOf(EnchantDict* dictionary) {
   std::string tag;
   enchant_dict_describe(dictionary, KeepTag, &tag);
-  char* folder = enchant_get_user_config_dir();
-  if (!folder) return tag + ".dic";
-  std::string list = std::string(folder) + "/" + tag + ".dic";
-  g_free(folder);
-  return list;
+  const std::string folder = UserFolder();
+  return folder.empty() ? tag + ".dic" : folder + "/" + tag + ".dic";
+}
+
+// The tag as the library names its lists after it: without blanks around it,
+// its character set or variant ("en_GB.UTF-8@euro"), "-" made "_", the
+// language in small letters and the rest in capitals ("EN-us" is "en_US").
+std::string ListTag(std::string tag) {
+  constexpr char kBlanks[] = " \t\n\v\f\r";
+  tag.erase(0, tag.find_first_not_of(kBlanks));
+  tag.erase(tag.find_last_not_of(kBlanks) + 1);
+  tag.erase(std::min(tag.find('@'), tag.size()));
+  tag.erase(std::min(tag.find('.'), tag.size()));
+  if (const size_t dash = tag.find('-'); dash != std::string::npos) tag[dash] = '_';
+  const size_t region = std::min(tag.find('_'), tag.size());
+  for (size_t i = 0; i < tag.size(); ++i)
+    tag[i] = i < region ? g_ascii_tolower(tag[i]) : g_ascii_toupper(tag[i]);
+  return tag;
+}
+
+// Why the library must not load the tag's dictionary: loading it opens the
+// personal lists "<tag>.dic" and "<tag>.exc" in the user folder (under the
+// language alone too, where no dictionary has the whole tag), and an open
+// of a named pipe waits for a writer that may never come. Empty where each
+// is a regular file or none at all (the library then makes them).
+std::string UnusableListFor(const std::string& tag) {
+  const std::string folder = UserFolder();
+  if (folder.empty()) return {};
+  const std::string full = ListTag(tag), language = full.substr(0, full.find('_'));
+  for (const std::string& name : {full, language})
+    for (const char* kind : {".dic", ".exc"}) {
+      const std::string list = folder + "/" + name + kind;
+      struct stat info {};
+      if (::stat(list.c_str(), &info) == 0 && !S_ISREG(info.st_mode))
+        return "the word list \"" + list + "\" is not opened: " + NotARegularFile(info.st_mode);
+    }
+  return {};
 }
 
 // Appends the word to the list as a line of its own; the system's reason
@@ -117,19 +159,26 @@ EnchantDict* EnchantSpellChecker::Dictionary() {
     std::cerr << "Spell checking is off: the spelling library could not start\n";
     return nullptr;
   }
-  dictionary_ = enchant_broker_request_dict(broker_, language_.c_str());
-  if (!dictionary_) {
+  std::string unusable;
+  auto request = [&](const std::string& tag) -> EnchantDict* {
+    unusable = UnusableListFor(tag);
+    return unusable.empty() ? enchant_broker_request_dict(broker_, tag.c_str()) : nullptr;
+  };
+  dictionary_ = request(language_);
+  if (!dictionary_ && unusable.empty()) {
     std::vector<std::string> tags;
     enchant_broker_list_dicts(broker_, CollectTag, &tags);
     std::sort(tags.begin(), tags.end());
     const std::string family = language_.substr(0, language_.find('_'));
     for (const std::string& tag : tags) {
       if (tag != family && tag.rfind(family + "_", 0) != 0) continue;
-      dictionary_ = enchant_broker_request_dict(broker_, tag.c_str());
-      if (dictionary_) break;
+      dictionary_ = request(tag);
+      if (dictionary_ || !unusable.empty()) break;
     }
   }
-  if (dictionary_)
+  if (!unusable.empty())
+    std::cerr << "Spell checking is off: " << unusable << "\n";
+  else if (dictionary_)
     personalList_ = PersonalListOf(dictionary_);
   else
     std::cerr << "Spell checking is off: no " << language_ << " dictionary is installed\n";

@@ -1,8 +1,11 @@
 // The spell checker over the desktop's spelling library, with the real
 // English dictionary, and the splitting of text into the words it checks.
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <pwd.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
@@ -173,6 +176,30 @@ TEST(EnchantSpellChecker, AnUnwritableOrDamagedPersonalListLeavesCheckingWorking
     EXPECT_TRUE(checker.IsKnown("quorbelt")) << settings.toStdString();
   }
   unsetenv("ENCHANT_CONFIG_DIR");
+}
+
+// A personal list of the library's that is a named pipe stalls nobody: one
+// there when the dictionary loads leaves checking off. In a program of its
+// own under an alarm, so that a stall fails the test instead of hanging it.
+TEST(EnchantSpellChecker, APersonalListThatIsANamedPipeStallsNothing) {
+  if (testing_support::RunningAgain()) {
+    ::alarm(20);
+    const std::string folder = std::getenv("ENCHANT_CONFIG_DIR");
+    for (const std::string& pipe : {folder + "/en_US.dic", folder + "/en_US.exc"}) {
+      ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+      testing::internal::CaptureStderr();
+      EXPECT_FALSE(fw::EnchantSpellChecker().HasDictionary());
+      const std::string said = testing::internal::GetCapturedStderr();
+      EXPECT_NE(said.find("Spell checking is off: the word list \"" + pipe + "\""), said.npos)
+          << said;
+      ASSERT_EQ(::unlink(pipe.c_str()), 0);
+    }
+    return;
+  }
+  QTemporaryDir folder;
+  EXPECT_EQ(
+      testing_support::RunThisTestAgain({{"ENCHANT_CONFIG_DIR", folder.path().toStdString()}}), 0)
+      << "128 + " << SIGALRM << " is a stall";
 }
 
 // Started without HOME and with empty settings folders' variables, from a
