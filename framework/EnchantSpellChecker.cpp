@@ -103,11 +103,31 @@ std::string UnusableListFor(const std::string& tag) {
 // Appends the word to the list as a line of its own; the system's reason
 // where it cannot, the list then as it was. The library appends so too, and
 // holds the file meanwhile: its readers and writers never see half a line.
+// Only a regular file is written, and the open waits on nothing: the list may
+// have been replaced by a named pipe since the dictionary loaded.
 std::string AppendWord(const std::string& list, std::string_view word) {
   const std::string folder = list.substr(0, list.rfind('/'));
   if (g_mkdir_with_parents(folder.c_str(), 0700) != 0) return SystemReason(errno);
-  const int fd = ::open(list.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NOCTTY, 0666);
-  if (fd < 0) return SystemReason(errno);
+  const int fd =
+      ::open(list.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NOCTTY | O_NONBLOCK, 0666);
+  struct stat info {};
+  if (fd < 0) {
+    const int error = errno;
+    // A named pipe without a reader, a socket and a folder fail at once: say
+    // what stands there rather than the system's bare reason.
+    return ::stat(list.c_str(), &info) == 0 && !S_ISREG(info.st_mode)
+               ? NotARegularFile(info.st_mode)
+               : SystemReason(error);
+  }
+  const std::string refused = ::fstat(fd, &info) != 0  ? SystemReason(errno)
+                              : !S_ISREG(info.st_mode) ? NotARegularFile(info.st_mode)
+                                                       : "";
+  if (!refused.empty()) {
+    ::close(fd);
+    return refused;
+  }
+  // A regular file never waits; the stream's writes are the ordinary kind.
+  ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
   while (::flock(fd, LOCK_EX) != 0 && errno == EINTR) {
   }
   TextOutputStream stream(fd, list);

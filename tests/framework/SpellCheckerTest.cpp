@@ -179,13 +179,15 @@ TEST(EnchantSpellChecker, AnUnwritableOrDamagedPersonalListLeavesCheckingWorking
 }
 
 // A personal list of the library's that is a named pipe stalls nobody: one
-// there when the dictionary loads leaves checking off. In a program of its
-// own under an alarm, so that a stall fails the test instead of hanging it.
+// there when the dictionary loads leaves checking off, and one put in place
+// of the list afterwards, read or not, gets no word, the word known for the
+// run. In a program of its own under an alarm, so that a stall fails the
+// test instead of hanging it.
 TEST(EnchantSpellChecker, APersonalListThatIsANamedPipeStallsNothing) {
   if (testing_support::RunningAgain()) {
     ::alarm(20);
-    const std::string folder = std::getenv("ENCHANT_CONFIG_DIR");
-    for (const std::string& pipe : {folder + "/en_US.dic", folder + "/en_US.exc"}) {
+    const std::string folder = std::getenv("ENCHANT_CONFIG_DIR"), list = folder + "/en_US.dic";
+    for (const std::string& pipe : {list, folder + "/en_US.exc"}) {
       ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
       testing::internal::CaptureStderr();
       EXPECT_FALSE(fw::EnchantSpellChecker().HasDictionary());
@@ -194,6 +196,21 @@ TEST(EnchantSpellChecker, APersonalListThatIsANamedPipeStallsNothing) {
           << said;
       ASSERT_EQ(::unlink(pipe.c_str()), 0);
     }
+    fw::EnchantSpellChecker checker;
+    ASSERT_TRUE(checker.HasDictionary());
+    ASSERT_TRUE(::unlink(list.c_str()) == 0 && ::mkfifo(list.c_str(), 0600) == 0);
+    int reader = -1;
+    for (const char* word : {"quorbelt", "zarfling"}) {
+      const std::optional<fw::WordListFailure> failure = checker.AddToDictionary(word);
+      ASSERT_TRUE(failure.has_value());
+      EXPECT_EQ(failure->list, list);
+      EXPECT_EQ(failure->reason, "it is a named pipe (FIFO), not a regular file");
+      EXPECT_TRUE(checker.IsKnown(word));
+      // The next word finds a reader waiting.
+      if (reader < 0) reader = ::open(list.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    }
+    char got = 0;
+    EXPECT_LE(::read(reader, &got, 1), 0) << "the pipe got " << got;
     return;
   }
   QTemporaryDir folder;
