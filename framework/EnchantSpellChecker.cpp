@@ -81,22 +81,26 @@ std::string ListTag(std::string tag) {
   return tag;
 }
 
+// Why the library must not open a personal list of its own: the list is
+// there and no regular file, and an open of a named pipe waits for a writer
+// that may never come. Empty where it is a regular file or none at all (the
+// library then makes it).
+std::string UnusableList(const std::string& list) {
+  struct stat info {};
+  if (::stat(list.c_str(), &info) != 0 || S_ISREG(info.st_mode)) return {};
+  return "the word list \"" + list + "\" is not opened: " + NotARegularFile(info.st_mode);
+}
+
 // Why the library must not load the tag's dictionary: loading it opens the
-// personal lists "<tag>.dic" and "<tag>.exc" in the user folder (under the
-// language alone too, where no dictionary has the whole tag), and an open
-// of a named pipe waits for a writer that may never come. Empty where each
-// is a regular file or none at all (the library then makes them).
+// personal lists "<tag>.dic" and "<tag>.exc" in the user folder, under the
+// language alone too where no dictionary has the whole tag.
 std::string UnusableListFor(const std::string& tag) {
   const std::string folder = UserFolder();
   if (folder.empty()) return {};
   const std::string full = ListTag(tag), language = full.substr(0, full.find('_'));
   for (const std::string& name : {full, language})
-    for (const char* kind : {".dic", ".exc"}) {
-      const std::string list = folder + "/" + name + kind;
-      struct stat info {};
-      if (::stat(list.c_str(), &info) == 0 && !S_ISREG(info.st_mode))
-        return "the word list \"" + list + "\" is not opened: " + NotARegularFile(info.st_mode);
-    }
+    for (const char* kind : {".dic", ".exc"})
+      if (std::string why = UnusableList(folder + "/" + name + kind); !why.empty()) return why;
   return {};
 }
 
@@ -205,6 +209,22 @@ EnchantDict* EnchantSpellChecker::Dictionary() {
   return dictionary_;
 }
 
+// The library reads its personal lists again, before it answers, whenever
+// they have changed, with the same waiting open as when it loaded them: one
+// that a named pipe has replaced since turns checking off instead.
+bool EnchantSpellChecker::ListsStillReadable() {
+  if (!personalList_.starts_with('/')) return true;
+  const std::string stem = personalList_.substr(0, personalList_.rfind('.'));
+  std::string why = UnusableList(stem + ".dic");
+  if (why.empty()) why = UnusableList(stem + ".exc");
+  if (why.empty()) return true;
+  std::cerr << "Spell checking is off: " << why << "\n";
+  enchant_broker_free_dict(broker_, dictionary_);
+  dictionary_ = nullptr;
+  answers_.clear();
+  return false;
+}
+
 bool EnchantSpellChecker::HasDictionary() { return Dictionary() != nullptr; }
 
 bool EnchantSpellChecker::Check(std::string_view word) {
@@ -212,6 +232,7 @@ bool EnchantSpellChecker::Check(std::string_view word) {
   if (!dictionary) return true;
   std::string key(word);
   if (auto known = answers_.find(key); known != answers_.end()) return known->second;
+  if (!ListsStillReadable()) return true;
   // 0 is known, a positive number unknown, a negative one an error.
   const bool known =
       enchant_dict_check(dictionary, word.data(), static_cast<ssize_t>(word.size())) <= 0;
@@ -222,7 +243,7 @@ bool EnchantSpellChecker::Check(std::string_view word) {
 
 std::vector<std::string> EnchantSpellChecker::Suggest(std::string_view word) {
   EnchantDict* dictionary = Dictionary();
-  if (!dictionary) return {};
+  if (!dictionary || !ListsStillReadable()) return {};
   size_t count = 0;
   char** list =
       enchant_dict_suggest(dictionary, word.data(), static_cast<ssize_t>(word.size()), &count);

@@ -181,7 +181,8 @@ TEST(EnchantSpellChecker, AnUnwritableOrDamagedPersonalListLeavesCheckingWorking
 // A personal list of the library's that is a named pipe stalls nobody: one
 // there when the dictionary loads leaves checking off, and one put in place
 // of the list afterwards, read or not, gets no word, the word known for the
-// run. In a program of its own under an alarm, so that a stall fails the
+// run, and turns checking off before the library reads it again. In a
+// program of its own under an alarm, so that a stall fails the
 // test instead of hanging it.
 TEST(EnchantSpellChecker, APersonalListThatIsANamedPipeStallsNothing) {
   if (testing_support::RunningAgain()) {
@@ -198,19 +199,27 @@ TEST(EnchantSpellChecker, APersonalListThatIsANamedPipeStallsNothing) {
     }
     fw::EnchantSpellChecker checker;
     ASSERT_TRUE(checker.HasDictionary());
-    ASSERT_TRUE(::unlink(list.c_str()) == 0 && ::mkfifo(list.c_str(), 0600) == 0);
+    // Changed since the library read the list, so that it would read it again.
+    const timespec changed[] = {{0, UTIME_OMIT}, {::time(nullptr) + 60, 0}};
+    ASSERT_TRUE(::unlink(list.c_str()) == 0 && ::mkfifo(list.c_str(), 0600) == 0 &&
+                ::utimensat(AT_FDCWD, list.c_str(), changed, 0) == 0);
     int reader = -1;
     for (const char* word : {"quorbelt", "zarfling"}) {
       const std::optional<fw::WordListFailure> failure = checker.AddToDictionary(word);
       ASSERT_TRUE(failure.has_value());
       EXPECT_EQ(failure->list, list);
       EXPECT_EQ(failure->reason, "it is a named pipe (FIFO), not a regular file");
-      EXPECT_TRUE(checker.IsKnown(word));
       // The next word finds a reader waiting.
       if (reader < 0) reader = ::open(list.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     }
     char got = 0;
     EXPECT_LE(::read(reader, &got, 1), 0) << "the pipe got " << got;
+    testing::internal::CaptureStderr();
+    EXPECT_TRUE(checker.IsKnown("quorbelt") && checker.IsKnown("zarfling"));
+    EXPECT_TRUE(checker.Suggestions("wrod").empty());
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_NE(said.find("Spell checking is off: the word list \"" + list + "\""), said.npos)
+        << said;
     return;
   }
   QTemporaryDir folder;
