@@ -6,6 +6,7 @@
 #include <glib.h>
 #include <pwd.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -44,28 +45,93 @@ void KeepTag(const char* tag, const char*, const char*, const char*, void* kept)
   *static_cast<std::string*>(kept) = tag;
 }
 
+// The library's user folder for its lists ($ENCHANT_CONFIG_DIR, else the
+// settings folder's "enchant"); empty where it names none.
+std::string UserFolder() {
+  char* folder = enchant_get_user_config_dir();
+  if (!folder) return {};
+  std::string path(folder);
+  g_free(folder);
+  return path;
+}
+
 // The library's personal list for the dictionary: "<tag>.dic" in its user
-// folder ($ENCHANT_CONFIG_DIR, else the settings folder's "enchant"), under
-// the tag of the dictionary loaded, which may be another than the one asked
-// for. Bare where the library names no folder.
+// folder, under the tag of the dictionary loaded, which may be another than
+// the one asked for. Bare where the library names no folder.
 std::string PersonalListOf(EnchantDict* dictionary) {
   std::string tag;
   enchant_dict_describe(dictionary, KeepTag, &tag);
-  char* folder = enchant_get_user_config_dir();
-  if (!folder) return tag + ".dic";
-  std::string list = std::string(folder) + "/" + tag + ".dic";
-  g_free(folder);
-  return list;
+  const std::string folder = UserFolder();
+  return folder.empty() ? tag + ".dic" : folder + "/" + tag + ".dic";
+}
+
+// The tag as the library names its lists after it: without blanks around it,
+// its character set or variant ("en_GB.UTF-8@euro"), "-" made "_", the
+// language in small letters and the rest in capitals ("EN-us" is "en_US").
+std::string ListTag(std::string tag) {
+  constexpr char kBlanks[] = " \t\n\v\f\r";
+  tag.erase(0, tag.find_first_not_of(kBlanks));
+  tag.erase(tag.find_last_not_of(kBlanks) + 1);
+  tag.erase(std::min(tag.find('@'), tag.size()));
+  tag.erase(std::min(tag.find('.'), tag.size()));
+  if (const size_t dash = tag.find('-'); dash != std::string::npos) tag[dash] = '_';
+  const size_t region = std::min(tag.find('_'), tag.size());
+  for (size_t i = 0; i < tag.size(); ++i)
+    tag[i] = i < region ? g_ascii_tolower(tag[i]) : g_ascii_toupper(tag[i]);
+  return tag;
+}
+
+// Why the library must not open a personal list of its own: the list is
+// there and no regular file, and an open of a named pipe waits for a writer
+// that may never come. Empty where it is a regular file or none at all (the
+// library then makes it).
+std::string UnusableList(const std::string& list) {
+  struct stat info {};
+  if (::stat(list.c_str(), &info) != 0 || S_ISREG(info.st_mode)) return {};
+  return "the word list \"" + list + "\" is not opened: " + NotARegularFile(info.st_mode);
+}
+
+// Why the library must not load the tag's dictionary: loading it opens the
+// personal lists "<tag>.dic" and "<tag>.exc" in the user folder, under the
+// language alone too where no dictionary has the whole tag.
+std::string UnusableListFor(const std::string& tag) {
+  const std::string folder = UserFolder();
+  if (folder.empty()) return {};
+  const std::string full = ListTag(tag), language = full.substr(0, full.find('_'));
+  for (const std::string& name : {full, language})
+    for (const char* kind : {".dic", ".exc"})
+      if (std::string why = UnusableList(folder + "/" + name + kind); !why.empty()) return why;
+  return {};
 }
 
 // Appends the word to the list as a line of its own; the system's reason
 // where it cannot, the list then as it was. The library appends so too, and
 // holds the file meanwhile: its readers and writers never see half a line.
+// Only a regular file is written, and the open waits on nothing: the list may
+// have been replaced by a named pipe since the dictionary loaded.
 std::string AppendWord(const std::string& list, std::string_view word) {
   const std::string folder = list.substr(0, list.rfind('/'));
   if (g_mkdir_with_parents(folder.c_str(), 0700) != 0) return SystemReason(errno);
-  const int fd = ::open(list.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NOCTTY, 0666);
-  if (fd < 0) return SystemReason(errno);
+  const int fd =
+      ::open(list.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NOCTTY | O_NONBLOCK, 0666);
+  struct stat info {};
+  if (fd < 0) {
+    const int error = errno;
+    // A named pipe without a reader, a socket and a folder fail at once: say
+    // what stands there rather than the system's bare reason.
+    return ::stat(list.c_str(), &info) == 0 && !S_ISREG(info.st_mode)
+               ? NotARegularFile(info.st_mode)
+               : SystemReason(error);
+  }
+  const std::string refused = ::fstat(fd, &info) != 0  ? SystemReason(errno)
+                              : !S_ISREG(info.st_mode) ? NotARegularFile(info.st_mode)
+                                                       : "";
+  if (!refused.empty()) {
+    ::close(fd);
+    return refused;
+  }
+  // A regular file never waits; the stream's writes are the ordinary kind.
+  ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
   while (::flock(fd, LOCK_EX) != 0 && errno == EINTR) {
   }
   TextOutputStream stream(fd, list);
@@ -117,23 +183,46 @@ EnchantDict* EnchantSpellChecker::Dictionary() {
     std::cerr << "Spell checking is off: the spelling library could not start\n";
     return nullptr;
   }
-  dictionary_ = enchant_broker_request_dict(broker_, language_.c_str());
-  if (!dictionary_) {
+  std::string unusable;
+  auto request = [&](const std::string& tag) -> EnchantDict* {
+    unusable = UnusableListFor(tag);
+    return unusable.empty() ? enchant_broker_request_dict(broker_, tag.c_str()) : nullptr;
+  };
+  dictionary_ = request(language_);
+  if (!dictionary_ && unusable.empty()) {
     std::vector<std::string> tags;
     enchant_broker_list_dicts(broker_, CollectTag, &tags);
     std::sort(tags.begin(), tags.end());
     const std::string family = language_.substr(0, language_.find('_'));
     for (const std::string& tag : tags) {
       if (tag != family && tag.rfind(family + "_", 0) != 0) continue;
-      dictionary_ = enchant_broker_request_dict(broker_, tag.c_str());
-      if (dictionary_) break;
+      dictionary_ = request(tag);
+      if (dictionary_ || !unusable.empty()) break;
     }
   }
-  if (dictionary_)
+  if (!unusable.empty())
+    std::cerr << "Spell checking is off: " << unusable << "\n";
+  else if (dictionary_)
     personalList_ = PersonalListOf(dictionary_);
   else
     std::cerr << "Spell checking is off: no " << language_ << " dictionary is installed\n";
   return dictionary_;
+}
+
+// The library reads its personal lists again, before it answers, whenever
+// they have changed, with the same waiting open as when it loaded them: one
+// that a named pipe has replaced since turns checking off instead.
+bool EnchantSpellChecker::ListsStillReadable() {
+  if (!personalList_.starts_with('/')) return true;
+  const std::string stem = personalList_.substr(0, personalList_.rfind('.'));
+  std::string why = UnusableList(stem + ".dic");
+  if (why.empty()) why = UnusableList(stem + ".exc");
+  if (why.empty()) return true;
+  std::cerr << "Spell checking is off: " << why << "\n";
+  enchant_broker_free_dict(broker_, dictionary_);
+  dictionary_ = nullptr;
+  answers_.clear();
+  return false;
 }
 
 bool EnchantSpellChecker::HasDictionary() { return Dictionary() != nullptr; }
@@ -143,6 +232,7 @@ bool EnchantSpellChecker::Check(std::string_view word) {
   if (!dictionary) return true;
   std::string key(word);
   if (auto known = answers_.find(key); known != answers_.end()) return known->second;
+  if (!ListsStillReadable()) return true;
   // 0 is known, a positive number unknown, a negative one an error.
   const bool known =
       enchant_dict_check(dictionary, word.data(), static_cast<ssize_t>(word.size())) <= 0;
@@ -153,7 +243,7 @@ bool EnchantSpellChecker::Check(std::string_view word) {
 
 std::vector<std::string> EnchantSpellChecker::Suggest(std::string_view word) {
   EnchantDict* dictionary = Dictionary();
-  if (!dictionary) return {};
+  if (!dictionary || !ListsStillReadable()) return {};
   size_t count = 0;
   char** list =
       enchant_dict_suggest(dictionary, word.data(), static_cast<ssize_t>(word.size()), &count);

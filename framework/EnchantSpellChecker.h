@@ -40,6 +40,9 @@ class EnchantSpellChecker final : public SpellChecker {
 
  private:
   EnchantDict* Dictionary();
+  // False, and checking off from then on, where a personal list the library
+  // reads before it answers is no longer a regular file.
+  bool ListsStillReadable();
 
   std::string language_;
   bool loaded_ = false;

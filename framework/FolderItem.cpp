@@ -177,9 +177,6 @@ bool FolderItem::Exists() const {
   return ::stat(path_.c_str(), &info) == 0;
 }
 
-namespace {
-
-// What stands under the name when it is not a file the program may write.
 std::string NotARegularFile(mode_t mode) {
   const char* what = S_ISLNK(mode)                    ? "a symbolic link"
                      : S_ISFIFO(mode)                 ? "a named pipe (FIFO)"
@@ -189,6 +186,8 @@ std::string NotARegularFile(mode_t mode) {
                                                       : "something else";
   return std::string("it is ") + what + ", not a regular file";
 }
+
+namespace {
 
 // Following no link and waiting on no FIFO; what is not a regular file is
 // refused once it is open, and a terminal opened on the way is never made

@@ -103,6 +103,10 @@ class FolderItem : public Object {
 // or is longer than the file system allows. Empty when the name is valid.
 std::string InvalidFileNameReason(const std::string& folder, const std::string& name);
 
+// Why what stands under a name is no file the program reads or writes, from
+// its kind ("it is a named pipe (FIFO), not a regular file").
+std::string NotARegularFile(mode_t mode);
+
 // The file of that bare name in the application's folder; nil when the name
 // is not one valid file name there.
 std::shared_ptr<FolderItem> GetFolderItem(const std::string& name);

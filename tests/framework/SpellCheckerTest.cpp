@@ -1,8 +1,11 @@
 // The spell checker over the desktop's spelling library, with the real
 // English dictionary, and the splitting of text into the words it checks.
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <pwd.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
@@ -173,6 +176,56 @@ TEST(EnchantSpellChecker, AnUnwritableOrDamagedPersonalListLeavesCheckingWorking
     EXPECT_TRUE(checker.IsKnown("quorbelt")) << settings.toStdString();
   }
   unsetenv("ENCHANT_CONFIG_DIR");
+}
+
+// A personal list of the library's that is a named pipe stalls nobody: one
+// there when the dictionary loads leaves checking off, and one put in place
+// of the list afterwards, read or not, gets no word, the word known for the
+// run, and turns checking off before the library reads it again. In a
+// program of its own under an alarm, so that a stall fails the
+// test instead of hanging it.
+TEST(EnchantSpellChecker, APersonalListThatIsANamedPipeStallsNothing) {
+  if (testing_support::RunningAgain()) {
+    ::alarm(20);
+    const std::string folder = std::getenv("ENCHANT_CONFIG_DIR"), list = folder + "/en_US.dic";
+    for (const std::string& pipe : {list, folder + "/en_US.exc"}) {
+      ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+      testing::internal::CaptureStderr();
+      EXPECT_FALSE(fw::EnchantSpellChecker().HasDictionary());
+      const std::string said = testing::internal::GetCapturedStderr();
+      EXPECT_NE(said.find("Spell checking is off: the word list \"" + pipe + "\""), said.npos)
+          << said;
+      ASSERT_EQ(::unlink(pipe.c_str()), 0);
+    }
+    fw::EnchantSpellChecker checker;
+    ASSERT_TRUE(checker.HasDictionary());
+    // Changed since the library read the list, so that it would read it again.
+    const timespec changed[] = {{0, UTIME_OMIT}, {::time(nullptr) + 60, 0}};
+    ASSERT_TRUE(::unlink(list.c_str()) == 0 && ::mkfifo(list.c_str(), 0600) == 0 &&
+                ::utimensat(AT_FDCWD, list.c_str(), changed, 0) == 0);
+    int reader = -1;
+    for (const char* word : {"quorbelt", "zarfling"}) {
+      const std::optional<fw::WordListFailure> failure = checker.AddToDictionary(word);
+      ASSERT_TRUE(failure.has_value());
+      EXPECT_EQ(failure->list, list);
+      EXPECT_EQ(failure->reason, "it is a named pipe (FIFO), not a regular file");
+      // The next word finds a reader waiting.
+      if (reader < 0) reader = ::open(list.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    }
+    char got = 0;
+    EXPECT_LE(::read(reader, &got, 1), 0) << "the pipe got " << got;
+    testing::internal::CaptureStderr();
+    EXPECT_TRUE(checker.IsKnown("quorbelt") && checker.IsKnown("zarfling"));
+    EXPECT_TRUE(checker.Suggestions("wrod").empty());
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_NE(said.find("Spell checking is off: the word list \"" + list + "\""), said.npos)
+        << said;
+    return;
+  }
+  QTemporaryDir folder;
+  EXPECT_EQ(
+      testing_support::RunThisTestAgain({{"ENCHANT_CONFIG_DIR", folder.path().toStdString()}}), 0)
+      << "128 + " << SIGALRM << " is a stall";
 }
 
 // Started without HOME and with empty settings folders' variables, from a
