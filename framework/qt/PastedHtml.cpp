@@ -123,8 +123,9 @@ void AppendEscaped(QString& out, QStringView text) {
 }
 
 // HTML taken apart as a browser takes it apart: a tag begins with "<" and a
-// letter, or "</" and a letter; an attribute's value is quoted up to the same
-// quote, or ends at a space; "<!" and "<?" begin a comment.
+// letter, or "</" and a letter (any letter: an element that no browser knows
+// is left out, not shown as text); an attribute's value is quoted up to the
+// same quote, or ends at a space; "<!" and "<?" begin a comment.
 class Tags {
  public:
   enum Kind { kEnd, kText, kOpen, kClose };
@@ -210,8 +211,8 @@ Tags::Kind Tags::Next() {
     if (at_ >= html_.size()) return kEnd;
     const bool tag = At(at_, u'<') && at_ + 1 < html_.size();
     const bool closing = tag && html_[at_ + 1] == u'/';
-    if (tag && (IsAsciiLetter(html_[at_ + 1]) ||
-                (closing && at_ + 2 < html_.size() && IsAsciiLetter(html_[at_ + 2])))) {
+    if (tag && (html_[at_ + 1].isLetter() ||
+                (closing && at_ + 2 < html_.size() && html_[at_ + 2].isLetter()))) {
       at_ += closing ? 2 : 1;
       name = AsciiLower(Word(u"/>"));
       if (!ReadAttributes()) {
