@@ -33,7 +33,9 @@ QString RealisticDocument() {
                 .arg(rule)
                 .arg(rule * 4517 % 0xFFFFFF, 6, 16, QChar('0'))
                 .arg(12 + rule % 8);
-  html += "</style></head><body><!--StartFragment-->"
+  // No fragment marks: with "<!--StartFragment-->" Qt's reader leaves the
+  // style sheet before it unread.
+  html += "</style></head><body>"
           "<h1 style=\"font-size:28px;font-weight:700;color:#222\">A season in numbers</h1>";
   for (int section = 0; html.size() < 400'000; ++section) {
     html += QString("<h2 class=\"c%1\">Week %1</h2>").arg(section);
@@ -61,7 +63,7 @@ QString RealisticDocument() {
     }
     html += "</tbody></table>";
   }
-  return html + "<!--EndFragment--></body></html>";
+  return html + "</body></html>";
 }
 
 // The Instructions window's text area emptied, the clipboard holding the

@@ -1,5 +1,6 @@
 #include "framework/qt/PastedHtml.h"
 
+#include <QHash>
 #include <QList>
 #include <QStringList>
 #include <QVarLengthArray>
@@ -94,6 +95,7 @@ QList<QStringView> Words(QStringView text) {
 // Text with its entities decoded ("&amp;", "&eacute;", "&#233;"); an "&"
 // that starts none stays.
 QString Decoded(QStringView raw) {
+  if (!raw.contains(u'&')) return raw.toString();
   QString text;
   text.reserve(raw.size());
   for (qsizetype at = 0; at < raw.size(); ++at) {
@@ -111,15 +113,15 @@ QString Decoded(QStringView raw) {
 }
 
 void AppendEscaped(QString& out, QStringView text) {
-  for (QChar c : text) {
-    switch (c.unicode()) {
-      case u'&': out += u"&amp;"; break;
-      case u'<': out += u"&lt;"; break;
-      case u'>': out += u"&gt;"; break;
-      case u'"': out += u"&quot;"; break;
-      default: out += c;
-    }
+  qsizetype plain = 0;  // where the run of characters written as they are begins
+  for (qsizetype at = 0; at < text.size(); ++at) {
+    const char16_t c = text[at].unicode();
+    if (c != u'&' && c != u'<' && c != u'>' && c != u'"') continue;
+    out += text.sliced(plain, at - plain);
+    out += c == u'&' ? u"&amp;" : c == u'<' ? u"&lt;" : c == u'>' ? u"&gt;" : u"&quot;";
+    plain = at + 1;
   }
+  out += text.sliced(plain);
 }
 
 // HTML taken apart as a browser takes it apart: a tag begins with "<" and a
@@ -297,9 +299,12 @@ constexpr Element kElements[] = {
 };
 
 const Element* ElementNamed(QStringView lower) {
-  for (const Element& element : kElements)
-    if (element.name == lower) return &element;
-  return nullptr;
+  static const QHash<QStringView, const Element*> kByName = [] {
+    QHash<QStringView, const Element*> byName;
+    for (const Element& element : kElements) byName.insert(element.name, &element);
+    return byName;
+  }();
+  return kByName.value(lower);
 }
 
 bool IsShown(QStringView lower) {
@@ -330,6 +335,8 @@ constexpr QStringView kProperties[] = {
 // A style sheet's text without its comments (and the markup comment marks a
 // sheet may be wrapped in).
 QString WithoutComments(QStringView css) {
+  if (std::none_of(css.begin(), css.end(), [](QChar c) { return c == u'/' || c == u'<' || c == u'>'; }))
+    return css.toString();
   QString kept;
   kept.reserve(css.size());
   for (qsizetype at = 0; at < css.size();) {
@@ -507,7 +514,7 @@ class Writer {
 
   bool Tag(Tags& tags);
   // The shown element's attributes written, its spans read.
-  QString Attributes(const Tags& tags, int& colspan, int& rowspan) const;
+  QString Attributes(const Tags& tags, int& colspan, int& rowspan);
   bool Push(QStringView shown, QStringView name, const QString& attributes = {},
             int colspan = 1, int rowspan = 1);
   void PopFrom(qsizetype at);
@@ -520,6 +527,7 @@ class Writer {
   void Count() { depths_ += open_.size() + 3; }
 
   QString body_, bodyAttributes_, sheet_;
+  QHash<QString, QString> declarations_;  // a style attribute's, written back
   bool bodyRead_ = false;
   int selectors_ = 0;
   qint64 depths_ = 0, endedCells_ = 0;
@@ -546,7 +554,7 @@ bool Writer::WithinBounds() const {
          cells <= kMostTableCells;
 }
 
-QString Writer::Attributes(const Tags& tags, int& colspan, int& rowspan) const {
+QString Writer::Attributes(const Tags& tags, int& colspan, int& rowspan) {
   std::array<std::optional<QString>, kAttributes.size()> values;
   for (const Tags::Attribute& attribute : tags.attributes)
     if (const qsizetype at = IndexIn(attribute.name, kAttributes); at >= 0 && !values[at])
@@ -562,7 +570,13 @@ QString Writer::Attributes(const Tags& tags, int& colspan, int& rowspan) const {
   };
   colspan = span(kColspan);
   rowspan = span(kRowspan);
-  if (values[kStyle]) values[kStyle] = Declarations(*values[kStyle]);
+  if (values[kStyle]) {
+    // Documents give many elements the same style.
+    auto known = declarations_.find(*values[kStyle]);
+    if (known == declarations_.end())
+      known = declarations_.insert(*values[kStyle], Declarations(*values[kStyle]));
+    values[kStyle] = *known;
+  }
   if (values[kClass]) {
     QStringList names;
     for (QStringView name : Words(*values[kClass]))
@@ -689,10 +703,14 @@ bool Writer::Tag(Tags& tags) {
 
 bool Writer::Read(QStringView html) {
   if (html.size() > kMostRead) return false;
+  body_.reserve(std::min(html.size(), kMostCharacters) + 64);
   Tags tags(html);
   for (Tags::Kind kind; (kind = tags.Next()) != Tags::kEnd;) {
     if (kind == Tags::kText) {
-      AppendEscaped(body_, Decoded(tags.text));
+      if (tags.text.contains(u'&'))
+        AppendEscaped(body_, Decoded(tags.text));
+      else
+        AppendEscaped(body_, tags.text);
       Count();
     } else if (kind == Tags::kOpen) {
       if (!Tag(tags)) return false;
@@ -704,10 +722,13 @@ bool Writer::Read(QStringView html) {
     if (!WithinBounds()) return false;
   }
   PopFrom(0);
-  written = QStringLiteral("<html><head>");
-  if (!sheet_.isEmpty()) written += QStringLiteral("<style>") + sheet_ + QStringLiteral("</style>");
-  written += QStringLiteral("</head><body") + bodyAttributes_ + u'>' + body_ +
-             QStringLiteral("</body></html>");
+  written.reserve(body_.size() + sheet_.size() + bodyAttributes_.size() + 64);
+  const bool sheet = !sheet_.isEmpty();
+  for (QStringView piece : {QStringView(u"<html><head>"), QStringView(sheet ? u"<style>" : u""),
+                            QStringView(sheet_), QStringView(sheet ? u"</style>" : u""),
+                            QStringView(u"</head><body"), QStringView(bodyAttributes_),
+                            QStringView(u">"), QStringView(body_), QStringView(u"</body></html>")})
+    written += piece;
   work.characters = written.size();
   work.tableCells = endedCells_;
   work.styleWork = selectors_ > 0 ? depths_ * (selectors_ + kStyleStep) : 0;
