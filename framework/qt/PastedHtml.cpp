@@ -147,6 +147,8 @@ class Tags {
   // kOpen: written as "<name/>".
   bool closed = false;
   QVarLengthArray<Attribute, 8> attributes;
+  // kOpen: the text of the attributes, as written.
+  QStringView attributeText;
 
  private:
   bool At(qsizetype at, char16_t c) const { return at < html_.size() && html_[at] == c; }
@@ -167,7 +169,10 @@ class Tags {
 
 QStringView Tags::Word(QStringView ends) {
   const qsizetype begin = at_;
-  while (at_ < html_.size() && !IsSpace(html_[at_]) && !ends.contains(html_[at_])) ++at_;
+  auto endsWord = [&](QChar c) {
+    return IsSpace(c) || std::find(ends.begin(), ends.end(), c) != ends.end();
+  };
+  while (at_ < html_.size() && !endsWord(html_[at_])) ++at_;
   return html_.sliced(begin, at_ - begin);
 }
 
@@ -175,6 +180,7 @@ QStringView Tags::Word(QStringView ends) {
 bool Tags::ReadAttributes() {
   attributes.clear();
   closed = false;
+  const qsizetype begin = at_;
   for (;;) {
     SkipSpace();
     if (at_ >= html_.size()) return false;
@@ -203,6 +209,7 @@ bool Tags::ReadAttributes() {
     attributes.append({key, value});
     closed = false;
   }
+  attributeText = html_.sliced(begin, at_ - begin);
   ++at_;
   return true;
 }
@@ -527,7 +534,11 @@ class Writer {
   void Count() { depths_ += open_.size() + 3; }
 
   QString body_, bodyAttributes_, sheet_;
-  QHash<QString, QString> declarations_;  // a style attribute's, written back
+  struct WrittenAttributes {
+    QString text;
+    int colspan, rowspan;
+  };
+  QHash<QString, WrittenAttributes> attributes_;  // by their text in the HTML read
   bool bodyRead_ = false;
   int selectors_ = 0;
   qint64 depths_ = 0, endedCells_ = 0;
@@ -555,6 +566,13 @@ bool Writer::WithinBounds() const {
 }
 
 QString Writer::Attributes(const Tags& tags, int& colspan, int& rowspan) {
+  // Documents give many elements the same attributes.
+  const QString key = tags.attributeText.toString();
+  if (const auto known = attributes_.constFind(key); known != attributes_.cend()) {
+    colspan = known->colspan;
+    rowspan = known->rowspan;
+    return known->text;
+  }
   std::array<std::optional<QString>, kAttributes.size()> values;
   for (const Tags::Attribute& attribute : tags.attributes)
     if (const qsizetype at = IndexIn(attribute.name, kAttributes); at >= 0 && !values[at])
@@ -570,13 +588,7 @@ QString Writer::Attributes(const Tags& tags, int& colspan, int& rowspan) {
   };
   colspan = span(kColspan);
   rowspan = span(kRowspan);
-  if (values[kStyle]) {
-    // Documents give many elements the same style.
-    auto known = declarations_.find(*values[kStyle]);
-    if (known == declarations_.end())
-      known = declarations_.insert(*values[kStyle], Declarations(*values[kStyle]));
-    values[kStyle] = *known;
-  }
+  if (values[kStyle]) values[kStyle] = Declarations(*values[kStyle]);
   if (values[kClass]) {
     QStringList names;
     for (QStringView name : Words(*values[kClass]))
@@ -594,6 +606,7 @@ QString Writer::Attributes(const Tags& tags, int& colspan, int& rowspan) {
     AppendEscaped(written, value);
     written += u'"';
   }
+  attributes_.insert(key, {written, colspan, rowspan});
   return written;
 }
 

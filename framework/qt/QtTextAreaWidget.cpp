@@ -33,10 +33,17 @@ class PastedDocument : public QTextDocument {
 // with the square of its runs of one style: 16 000 take 0.4 s, 32 000 1.9 s.
 constexpr int kMostRunsInAParagraph = 4000;
 
-bool HasText(const QString& read) {
-  return std::any_of(read.begin(), read.end(), [](QChar c) {
-    return !c.isSpace() && c != QChar::ObjectReplacementCharacter;
-  });
+// Whether the document holds more than white space and images; as soon as
+// its first paragraph with text is found.
+bool HasText(const QTextDocument& read) {
+  for (QTextBlock block = read.begin(); block.isValid(); block = block.next()) {
+    const QString text = block.text();
+    if (std::any_of(text.begin(), text.end(), [](QChar c) {
+          return !c.isSpace() && c != QChar::ObjectReplacementCharacter;
+        }))
+      return true;
+  }
+  return false;
 }
 
 bool FewRunsInEachParagraph(const QTextDocument& pasted) {
@@ -98,15 +105,14 @@ void TextAreaWidget::insertFromMimeData(const QMimeData* source) {
     const WrittenHtml written = WrittenForQt(html);
     PastedDocument pasted;
     if (!written.html.isNull()) pasted.setHtml(written.html);
-    QString read = pasted.toPlainText();
-    if (!HasText(read)) {
+    if (!HasText(pasted)) {
       if (plain.isEmpty()) plain = TextOfHtml(html);
     } else if (styled_ && FewRunsInEachParagraph(pasted)) {
       InsertStyled(textCursor(), pasted);
       ensureCursorVisible();
       return;
     } else if (plain.isEmpty()) {
-      plain = std::move(read);
+      plain = pasted.toPlainText();
     }
   }
   if (plain.isEmpty()) return;
