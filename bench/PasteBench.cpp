@@ -35,16 +35,18 @@ QString RealisticDocument() {
                 .arg(12 + rule % 8);
   // No fragment marks: with "<!--StartFragment-->" Qt's reader leaves the
   // style sheet before it unread.
-  html += "</style></head><body>"
-          "<h1 style=\"font-size:28px;font-weight:700;color:#222\">A season in numbers</h1>";
+  html +=
+      "</style></head><body>"
+      "<h1 style=\"font-size:28px;font-weight:700;color:#222\">A season in numbers</h1>";
   for (int section = 0; html.size() < 400'000; ++section) {
     html += QString("<h2 class=\"c%1\">Week %1</h2>").arg(section);
     for (int paragraph = 0; paragraph < 4; ++paragraph)
-      html += QString("<p class=\"c%1\" style=\"margin:0 0 12px;font-family:Georgia, serif;"
-                      "line-height:1.5\">The <b>strongest team</b> won <i>%2</i> of its games; "
-                      "see <a href=\"https://example.org/week/%1\">the table</a> and "
-                      "<span style=\"color:#c00;font-weight:600\">the upsets</span>&nbsp;of the "
-                      "week, which the ratings &amp; the polls did not foresee.</p>")
+      html += QString(
+                  "<p class=\"c%1\" style=\"margin:0 0 12px;font-family:Georgia, serif;"
+                  "line-height:1.5\">The <b>strongest team</b> won <i>%2</i> of its games; "
+                  "see <a href=\"https://example.org/week/%1\">the table</a> and "
+                  "<span style=\"color:#c00;font-weight:600\">the upsets</span>&nbsp;of the "
+                  "week, which the ratings &amp; the polls did not foresee.</p>")
                   .arg(section % 30)
                   .arg(paragraph + 3);
     html += "<ul>";
@@ -58,7 +60,8 @@ QString RealisticDocument() {
     for (int row = 0; row < 4; ++row) {
       html += "<tr>";
       for (int column = 0; column < 5; ++column)
-        html += QString("<td style=\"border:1px solid #ccc;padding:4px\">%1</td>").arg(row * column);
+        html +=
+            QString("<td style=\"border:1px solid #ccc;padding:4px\">%1</td>").arg(row * column);
       html += "</tr>";
     }
     html += "</tbody></table>";

@@ -13,16 +13,17 @@ namespace {
 
 // The written form's own shape, checked apart from the writer.
 constexpr QStringView kElements[] = {
-    u"html", u"head", u"body", u"a", u"b", u"big", u"cite", u"code", u"dfn", u"em", u"font",
-    u"i", u"kbd", u"nobr", u"s", u"samp", u"small", u"span", u"strong", u"sub", u"sup", u"tt",
-    u"u", u"var", u"address", u"blockquote", u"caption", u"center", u"dd", u"div", u"dl", u"dt",
-    u"h1", u"h2", u"h3", u"h4", u"h5", u"h6", u"li", u"ol", u"p", u"pre", u"table", u"tbody",
-    u"td", u"tfoot", u"th", u"thead", u"tr", u"ul"};
+    u"html",   u"head", u"body",  u"a",   u"b",    u"big", u"cite",    u"code",       u"dfn",
+    u"em",     u"font", u"i",     u"kbd", u"nobr", u"s",   u"samp",    u"small",      u"span",
+    u"strong", u"sub",  u"sup",   u"tt",  u"u",    u"var", u"address", u"blockquote", u"caption",
+    u"center", u"dd",   u"div",   u"dl",  u"dt",   u"h1",  u"h2",      u"h3",         u"h4",
+    u"h5",     u"h6",   u"li",    u"ol",  u"p",    u"pre", u"table",   u"tbody",      u"td",
+    u"tfoot",  u"th",   u"thead", u"tr",  u"ul"};
 constexpr QStringView kEmpty[] = {u"br", u"hr", u"img"};
 constexpr QStringView kAttributes[] = {
-    u"style", u"class", u"href", u"name", u"colspan", u"rowspan", u"align", u"valign", u"width",
-    u"height", u"bgcolor", u"color", u"face", u"size", u"border", u"cellspacing", u"cellpadding",
-    u"start", u"type", u"dir"};
+    u"style",  u"class",       u"href",        u"name",    u"colspan", u"rowspan", u"align",
+    u"valign", u"width",       u"height",      u"bgcolor", u"color",   u"face",    u"size",
+    u"border", u"cellspacing", u"cellpadding", u"start",   u"type",    u"dir"};
 
 template <class List>
 bool Listed(QStringView name, const List& list) {
@@ -84,7 +85,8 @@ bool WellWritten(QStringView html) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  const QString html = QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+  const QString html =
+      QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
   fw::qt::TextOfHtml(html);
   const fw::qt::WrittenHtml written = fw::qt::WrittenForQt(html);
   if (written.html.isNull()) return 0;

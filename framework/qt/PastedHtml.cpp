@@ -47,18 +47,18 @@ constexpr int kLongestChain = 3;
 constexpr int kMostClasses = 4;
 
 bool IsAsciiLetter(QChar c) {
-  return (c.unicode() >= u'a' && c.unicode() <= u'z') || (c.unicode() >= u'A' && c.unicode() <= u'Z');
+  return (c.unicode() >= u'a' && c.unicode() <= u'z') ||
+         (c.unicode() >= u'A' && c.unicode() <= u'Z');
 }
 bool IsAsciiDigit(QChar c) { return c.unicode() >= u'0' && c.unicode() <= u'9'; }
-bool IsSpace(QChar c) {
-  return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r' || c == u'\f';
-}
+bool IsSpace(QChar c) { return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r' || c == u'\f'; }
 char16_t AsciiLower(QChar c) {
   return c.unicode() >= u'A' && c.unicode() <= u'Z' ? c.unicode() + (u'a' - u'A') : c.unicode();
 }
 QString AsciiLower(QStringView text) {
   QString lower(text.size(), Qt::Uninitialized);
-  std::transform(text.begin(), text.end(), lower.begin(), [](QChar c) { return QChar(AsciiLower(c)); });
+  std::transform(text.begin(), text.end(), lower.begin(),
+                 [](QChar c) { return QChar(AsciiLower(c)); });
   return lower;
 }
 // Names in HTML and style sheets are the same without case in ASCII alone.
@@ -260,12 +260,12 @@ QStringView Tags::SkipText(QStringView name) {
 
 // What the program makes of an element.
 enum Role : unsigned {
-  kInline = 1,       // a text style, shown
-  kBlock = 2,        // a paragraph, list, table or part of one, shown
-  kEmpty = 4,        // nothing nests inside it
-  kLeftOut = 8,      // not written
-  kWhole = 16,       // left out with its text
-  kDocument = 32,    // html, head, body: written once, around everything
+  kInline = 1,     // a text style, shown
+  kBlock = 2,      // a paragraph, list, table or part of one, shown
+  kEmpty = 4,      // nothing nests inside it
+  kLeftOut = 8,    // not written
+  kWhole = 16,     // left out with its text
+  kDocument = 32,  // html, head, body: written once, around everything
 };
 
 struct Element {
@@ -276,33 +276,86 @@ struct Element {
 // The elements Qt's rich text shows, and those the reader must know of to
 // leave them out rightly.
 constexpr Element kElements[] = {
-    {u"a", kInline},          {u"b", kInline},          {u"big", kInline},
-    {u"cite", kInline},       {u"code", kInline},       {u"dfn", kInline},
-    {u"em", kInline},         {u"font", kInline},       {u"i", kInline},
-    {u"kbd", kInline},        {u"nobr", kInline},       {u"s", kInline},
-    {u"samp", kInline},       {u"small", kInline},      {u"span", kInline},
-    {u"strong", kInline},     {u"sub", kInline},        {u"sup", kInline},
-    {u"tt", kInline},         {u"u", kInline},          {u"var", kInline},
-    {u"address", kBlock},     {u"blockquote", kBlock},  {u"caption", kBlock},
-    {u"center", kBlock},      {u"dd", kBlock},          {u"div", kBlock},
-    {u"dl", kBlock},          {u"dt", kBlock},          {u"h1", kBlock},
-    {u"h2", kBlock},          {u"h3", kBlock},          {u"h4", kBlock},
-    {u"h5", kBlock},          {u"h6", kBlock},          {u"li", kBlock},
-    {u"ol", kBlock},          {u"p", kBlock},           {u"pre", kBlock},
-    {u"table", kBlock},       {u"tbody", kBlock},       {u"td", kBlock},
-    {u"tfoot", kBlock},       {u"th", kBlock},          {u"thead", kBlock},
-    {u"tr", kBlock},          {u"ul", kBlock},          {u"br", kInline | kEmpty},
-    {u"hr", kBlock | kEmpty}, {u"img", kInline | kEmpty}, {u"area", kLeftOut | kEmpty},
-    {u"base", kLeftOut | kEmpty},    {u"basefont", kLeftOut | kEmpty}, {u"bgsound", kLeftOut | kEmpty},
-    {u"col", kLeftOut | kEmpty},     {u"embed", kLeftOut | kEmpty},    {u"frame", kLeftOut | kEmpty},
-    {u"input", kLeftOut | kEmpty},   {u"keygen", kLeftOut | kEmpty},   {u"link", kLeftOut | kEmpty},
-    {u"meta", kLeftOut | kEmpty},    {u"param", kLeftOut | kEmpty},    {u"source", kLeftOut | kEmpty},
-    {u"track", kLeftOut | kEmpty},   {u"wbr", kLeftOut | kEmpty},      {u"script", kWhole},
-    {u"style", kWhole},       {u"title", kWhole},       {u"textarea", kWhole},
-    {u"xmp", kWhole},         {u"iframe", kWhole},      {u"noembed", kWhole},
-    {u"noframes", kWhole},    {u"noscript", kWhole},    {u"template", kWhole},
-    {u"svg", kWhole},         {u"math", kWhole},        {u"html", kDocument},
-    {u"head", kDocument},     {u"body", kDocument},
+    {u"a", kInline},
+    {u"b", kInline},
+    {u"big", kInline},
+    {u"cite", kInline},
+    {u"code", kInline},
+    {u"dfn", kInline},
+    {u"em", kInline},
+    {u"font", kInline},
+    {u"i", kInline},
+    {u"kbd", kInline},
+    {u"nobr", kInline},
+    {u"s", kInline},
+    {u"samp", kInline},
+    {u"small", kInline},
+    {u"span", kInline},
+    {u"strong", kInline},
+    {u"sub", kInline},
+    {u"sup", kInline},
+    {u"tt", kInline},
+    {u"u", kInline},
+    {u"var", kInline},
+    {u"address", kBlock},
+    {u"blockquote", kBlock},
+    {u"caption", kBlock},
+    {u"center", kBlock},
+    {u"dd", kBlock},
+    {u"div", kBlock},
+    {u"dl", kBlock},
+    {u"dt", kBlock},
+    {u"h1", kBlock},
+    {u"h2", kBlock},
+    {u"h3", kBlock},
+    {u"h4", kBlock},
+    {u"h5", kBlock},
+    {u"h6", kBlock},
+    {u"li", kBlock},
+    {u"ol", kBlock},
+    {u"p", kBlock},
+    {u"pre", kBlock},
+    {u"table", kBlock},
+    {u"tbody", kBlock},
+    {u"td", kBlock},
+    {u"tfoot", kBlock},
+    {u"th", kBlock},
+    {u"thead", kBlock},
+    {u"tr", kBlock},
+    {u"ul", kBlock},
+    {u"br", kInline | kEmpty},
+    {u"hr", kBlock | kEmpty},
+    {u"img", kInline | kEmpty},
+    {u"area", kLeftOut | kEmpty},
+    {u"base", kLeftOut | kEmpty},
+    {u"basefont", kLeftOut | kEmpty},
+    {u"bgsound", kLeftOut | kEmpty},
+    {u"col", kLeftOut | kEmpty},
+    {u"embed", kLeftOut | kEmpty},
+    {u"frame", kLeftOut | kEmpty},
+    {u"input", kLeftOut | kEmpty},
+    {u"keygen", kLeftOut | kEmpty},
+    {u"link", kLeftOut | kEmpty},
+    {u"meta", kLeftOut | kEmpty},
+    {u"param", kLeftOut | kEmpty},
+    {u"source", kLeftOut | kEmpty},
+    {u"track", kLeftOut | kEmpty},
+    {u"wbr", kLeftOut | kEmpty},
+    {u"script", kWhole},
+    {u"style", kWhole},
+    {u"title", kWhole},
+    {u"textarea", kWhole},
+    {u"xmp", kWhole},
+    {u"iframe", kWhole},
+    {u"noembed", kWhole},
+    {u"noframes", kWhole},
+    {u"noscript", kWhole},
+    {u"template", kWhole},
+    {u"svg", kWhole},
+    {u"math", kWhole},
+    {u"html", kDocument},
+    {u"head", kDocument},
+    {u"body", kDocument},
 };
 
 const Element* ElementNamed(QStringView lower) {
@@ -321,28 +374,29 @@ bool IsShown(QStringView lower) {
 
 // The attributes rich text uses, in the order they are written.
 constexpr std::array<QStringView, 20> kAttributes = {
-    u"style",  u"class",   u"href",   u"name", u"colspan", u"rowspan", u"align",
-    u"valign", u"width",   u"height", u"bgcolor", u"color", u"face",   u"size",
-    u"border", u"cellspacing", u"cellpadding", u"start", u"type",   u"dir"};
+    u"style",  u"class",       u"href",        u"name",    u"colspan", u"rowspan", u"align",
+    u"valign", u"width",       u"height",      u"bgcolor", u"color",   u"face",    u"size",
+    u"border", u"cellspacing", u"cellpadding", u"start",   u"type",    u"dir"};
 constexpr qsizetype kStyle = 0, kClass = 1, kHref = 2, kColspan = 4, kRowspan = 5;
 
 // The style properties rich text uses.
 constexpr QStringView kProperties[] = {
-    u"background",    u"background-color", u"border",        u"border-collapse",
-    u"border-color",  u"border-style",     u"border-width",  u"color",
-    u"font",          u"font-family",      u"font-size",     u"font-style",
-    u"font-variant",  u"font-weight",      u"height",        u"letter-spacing",
-    u"line-height",   u"list-style",       u"list-style-type", u"margin",
-    u"margin-bottom", u"margin-left",      u"margin-right",  u"margin-top",
-    u"padding",       u"padding-bottom",   u"padding-left",  u"padding-right",
-    u"padding-top",   u"text-align",       u"text-decoration", u"text-indent",
-    u"text-transform", u"vertical-align",  u"white-space",   u"width",
-    u"word-spacing",  u"-qt-block-indent", u"-qt-list-indent", u"-qt-paragraph-type"};
+    u"background",     u"background-color", u"border",          u"border-collapse",
+    u"border-color",   u"border-style",     u"border-width",    u"color",
+    u"font",           u"font-family",      u"font-size",       u"font-style",
+    u"font-variant",   u"font-weight",      u"height",          u"letter-spacing",
+    u"line-height",    u"list-style",       u"list-style-type", u"margin",
+    u"margin-bottom",  u"margin-left",      u"margin-right",    u"margin-top",
+    u"padding",        u"padding-bottom",   u"padding-left",    u"padding-right",
+    u"padding-top",    u"text-align",       u"text-decoration", u"text-indent",
+    u"text-transform", u"vertical-align",   u"white-space",     u"width",
+    u"word-spacing",   u"-qt-block-indent", u"-qt-list-indent", u"-qt-paragraph-type"};
 
 // A style sheet's text without its comments (and the markup comment marks a
 // sheet may be wrapped in).
 QString WithoutComments(QStringView css) {
-  if (std::none_of(css.begin(), css.end(), [](QChar c) { return c == u'/' || c == u'<' || c == u'>'; }))
+  if (std::none_of(css.begin(), css.end(),
+                   [](QChar c) { return c == u'/' || c == u'<' || c == u'>'; }))
     return css.toString();
   QString kept;
   kept.reserve(css.size());
@@ -472,8 +526,10 @@ void AppendRules(QString& sheet, int& selectors, QStringView css) {
   auto blockEnd = [&](qsizetype open) {
     int nested = 0;
     for (qsizetype at = open; at < rest.size(); ++at)
-      if (rest[at] == u'{') ++nested;
-      else if (rest[at] == u'}' && --nested == 0) return at;
+      if (rest[at] == u'{')
+        ++nested;
+      else if (rest[at] == u'}' && --nested == 0)
+        return at;
     return rest.size();
   };
   while (!(rest = rest.trimmed()).isEmpty()) {
@@ -522,8 +578,8 @@ class Writer {
   bool Tag(Tags& tags);
   // The shown element's attributes written, its spans read.
   QString Attributes(const Tags& tags, int& colspan, int& rowspan);
-  bool Push(QStringView shown, QStringView name, const QString& attributes = {},
-            int colspan = 1, int rowspan = 1);
+  bool Push(QStringView shown, QStringView name, const QString& attributes = {}, int colspan = 1,
+            int rowspan = 1);
   void PopFrom(qsizetype at);
   bool EndFor(QStringView shown);
   // The innermost open element of those named; -1 where none, or where
@@ -580,7 +636,8 @@ QString Writer::Attributes(const Tags& tags, int& colspan, int& rowspan) {
   auto span = [&](qsizetype at) {
     const QStringView digits = QStringView(values[at].value_or(QString())).trimmed();
     qint64 number = 0;
-    for (qsizetype i = 0; i < digits.size() && IsAsciiDigit(digits[i]) && number <= kWidestSpan; ++i)
+    for (qsizetype i = 0; i < digits.size() && IsAsciiDigit(digits[i]) && number <= kWidestSpan;
+         ++i)
       number = number * 10 + (digits[i].unicode() - u'0');
     number = std::clamp<qint64>(number, 1, kWidestSpan);
     values[at] = number > 1 ? QString::number(number) : QString();
@@ -703,10 +760,10 @@ bool Writer::Tag(Tags& tags) {
   if (role & kLeftOut) return true;
   const QString attributes = Attributes(tags, colspan, rowspan);
   // Other elements show as text styles where they are given styles.
-  const QStringView shown =
-      element                                                                          ? element->name
-      : attributes.contains(u" style=\"") || attributes.contains(u" class=\"") ? u"span"
-                                                                                       : QStringView();
+  const QStringView shown = element ? element->name
+                            : attributes.contains(u" style=\"") || attributes.contains(u" class=\"")
+                                ? u"span"
+                                : QStringView();
   // A pushed implicit table or row may pass a bound.
   if (shown.isEmpty() || !EndFor(shown)) return WithinBounds();
   if (!Push(shown, tags.name, attributes, colspan, rowspan)) return false;
@@ -727,8 +784,9 @@ bool Writer::Read(QStringView html) {
       Count();
     } else if (kind == Tags::kOpen) {
       if (!Tag(tags)) return false;
-    } else if (const auto at = std::find_if(open_.rbegin(), open_.rend(),
-                                            [&](const Open& open) { return open.name == tags.name; });
+    } else if (const auto at =
+                   std::find_if(open_.rbegin(), open_.rend(),
+                                [&](const Open& open) { return open.name == tags.name; });
                at != open_.rend()) {
       PopFrom(open_.rend() - at - 1);
     }
@@ -807,8 +865,8 @@ QString TextOfHtml(QStringView html) {
     } else if (kind == Tags::kOpen && element && (element->role & kWhole) && !tags.closed) {
       tags.SkipText(tags.name);
     } else if ((element && (element->role & kBlock)) ||
-               IsOneOf(tags.name, {u"section", u"article", u"header", u"footer", u"aside",
-                                   u"nav", u"figure", u"figcaption", u"main"})) {
+               IsOneOf(tags.name, {u"section", u"article", u"header", u"footer", u"aside", u"nav",
+                                   u"figure", u"figcaption", u"main"})) {
       shown.EndLine(false);
     }
   }

@@ -38,9 +38,8 @@ constexpr int kMostRunsInAParagraph = 4000;
 bool HasText(const QTextDocument& read) {
   for (QTextBlock block = read.begin(); block.isValid(); block = block.next()) {
     const QString text = block.text();
-    if (std::any_of(text.begin(), text.end(), [](QChar c) {
-          return !c.isSpace() && c != QChar::ObjectReplacementCharacter;
-        }))
+    if (std::any_of(text.begin(), text.end(),
+                    [](QChar c) { return !c.isSpace() && c != QChar::ObjectReplacementCharacter; }))
       return true;
   }
   return false;

@@ -67,8 +67,8 @@ TEST(PastedHtml, QtBuildsFromTheWrittenFormWhatWasCounted) {
        Times(u"<\u017f>x</s><span>y</span><\u03c3>z</\u03a3>"_qs, 2000)},
       {"backslash before a quote", Times("<b x='\\'>x</b>'>", 2000)},
       {"entities in a span", "<table>" + Times("<tr><td colspan=\"&#49;00\">x", 50) + "</table>"},
-      {"attribute selectors",
-       "<style>" + Times("[z]{color:red}", 500) + "</style>" + Times("<b" + Times(" a=1", 800) + ">x</b>", 12)},
+      {"attribute selectors", "<style>" + Times("[z]{color:red}", 500) + "</style>" +
+                                  Times("<b" + Times(" a=1", 800) + ">x</b>", 12)},
   };
   for (const auto& [name, html] : quirks) {
     SCOPED_TRACE(name);

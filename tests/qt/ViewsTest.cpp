@@ -280,7 +280,8 @@ TEST_F(QtTest, PastedHtmlReadsNoFileItNames) {
   file.close();
   auto* copied = new QMimeData;
   copied->setHtml("<html><head><link rel=\"stylesheet\" type=\"text/css\" href=\"" +
-                  QUrl::fromLocalFile(sheet).toString() + "\"></head><body><span>as is</span></body></html>");
+                  QUrl::fromLocalFile(sheet).toString() +
+                  "\"></head><body><span>as is</span></body></html>");
   QApplication::clipboard()->setMimeData(copied);
   auto* area = WidgetFor<QPlainTextEdit>(*window->area);
   area->setFocus();
@@ -334,12 +335,12 @@ TEST_F(QtTest, PastedHtmlWithEmptyElementsKeepsItsStylesWhateverTheAreaHeld) {
   ASSERT_TRUE(Activate(*window));
   auto* area = WidgetFor<QPlainTextEdit>(*window->area);
   window->area->SetStyled(true);
-  const QString shapes[] = {
-      "<p><b style=\"font-size:20px\">Links</b> <i>here</i>: " +
-          QString("http://ex<wbr>.com/<wbr>a<wbr>/b ").repeated(34) + "</p>",
-      "<table><colgroup>" + QString("<col width=64>").repeated(200) + "</colgroup><tr>" +
-          QString("<td><b>v</b></td>").repeated(200) + "</tr></table>",
-      "<link rel=\"stylesheet\" href=\"x.css\"><p><b>text</b> two</p>"};
+  const QString shapes[] = {"<p><b style=\"font-size:20px\">Links</b> <i>here</i>: " +
+                                QString("http://ex<wbr>.com/<wbr>a<wbr>/b ").repeated(34) + "</p>",
+                            "<table><colgroup>" + QString("<col width=64>").repeated(200) +
+                                "</colgroup><tr>" + QString("<td><b>v</b></td>").repeated(200) +
+                                "</tr></table>",
+                            "<link rel=\"stylesheet\" href=\"x.css\"><p><b>text</b> two</p>"};
   for (const QString& html : shapes) {
     SCOPED_TRACE(html.left(24).toStdString());
     window->area->SetText("Instructions");
