@@ -29,11 +29,18 @@ constexpr int kMostListItems = 2000;
 // A thousand rows of a thousand columns take 2.5 s, a row of 100 000 cells
 // 0.7 s.
 constexpr qint64 kMostTableCells = 100'000;
-// Half a megabyte 100 deep takes 2 s with 10 rules, 4 s with 100: counted
-// as the elements' depths (each plus one) times the selectors plus
-// kStyleStep, at 2 to 4 ns a unit, 0.5 s at most.
+// With a style sheet Qt matches every element and every text with each
+// selector, for itself and again for each of its ancestors: half a megabyte
+// 100 deep takes 2 s with 10 rules, 4 s with 100. The declarations of each
+// rule that matches an element are taken again for everything inside it:
+// 500 rules matching each of 95 nested elements take 7 s over 1 000 more
+// inside them. Counted as the depths (each plus one) times the selectors
+// plus kStyleStep, and kMatchWeight for each match an element or text lies
+// in, at 5 to 10 ns a unit: 0.8 s at most.
 constexpr qint64 kStyleStep = 50;
-constexpr qint64 kMostStyleWork = 150'000'000;
+constexpr qint64 kMatchWeight = 32;
+constexpr qint64 kMostStyleWork = 80'000'000;
+constexpr int kMostSelectors = 1000;
 // HTML far larger than what is written from it is mostly what is left out:
 // not read at all.
 constexpr qsizetype kMostRead = 16 * kMostCharacters;
@@ -41,9 +48,7 @@ constexpr qsizetype kMostRead = 16 * kMostCharacters;
 constexpr int kWidestSpan = 1000;
 // Attribute values longer than this are left out (a link's, eight times).
 constexpr qsizetype kLongestValue = 256;
-// A style sheet's selectors: at most this many elements in a chain, and
-// classes on one element.
-constexpr int kLongestChain = 3;
+// A style sheet's selectors: at most this many classes on one element.
 constexpr int kMostClasses = 4;
 
 bool IsAsciiLetter(QChar c) {
@@ -491,34 +496,42 @@ bool IsClassName(QStringView name) {
          });
 }
 
-// A selector rich text matches at a cost that can be counted: a short chain
-// of elements shown, classes, or both ("p.note span"); empty where not.
-QString Selector(QStringView text) {
-  const QList<QStringView> chain = Words(text);
-  if (chain.isEmpty() || chain.size() > kLongestChain) return {};
-  QString written;
-  for (QStringView compound : chain) {
-    const qsizetype dot = compound.indexOf(u'.');
-    const QString type = AsciiLower(compound.first(dot < 0 ? compound.size() : dot));
-    const QList<QStringView> classes = compound.sliced(type.size()).split(u'.');
-    if ((type.isEmpty() ? classes.size() < 2 : !IsShown(type) && type != u"body") ||
-        classes.size() - 1 > kMostClasses)
-      return {};
-    if (!written.isEmpty()) written += u' ';
-    written += type;
-    for (QStringView name : classes.sliced(1)) {
-      if (!IsClassName(name)) return {};
-      written += u'.';
-      written += name;
-    }
+// A selector of a style sheet: an element's name, classes, or both.
+struct Selector {
+  QString type;  // empty for any element
+  QStringList classes;
+  // "p.note"
+  QString Written() const { return classes.isEmpty() ? type : type + u'.' + classes.join(u'.'); }
+  bool Matches(QStringView element, const QStringList& elementClasses) const {
+    return (type.isEmpty() || type == element) &&
+           std::all_of(classes.begin(), classes.end(),
+                       [&](const QString& name) { return elementClasses.contains(name); });
   }
-  return written;
+};
+
+// A selector rich text matches at a cost that can be counted: an element
+// shown, classes, or both ("p.note"). Qt's time over a chain of them ("div p
+// span") grows with the square of the depth: those are left out.
+std::optional<Selector> SelectorOf(QStringView text) {
+  const QList<QStringView> chain = Words(text);
+  if (chain.size() != 1) return std::nullopt;
+  const QList<QStringView> parts = chain[0].split(u'.');
+  Selector selector{AsciiLower(parts[0]), {}};
+  if ((selector.type.isEmpty() ? parts.size() < 2
+                               : !IsShown(selector.type) && selector.type != u"body") ||
+      parts.size() - 1 > kMostClasses)
+    return std::nullopt;
+  for (QStringView name : parts.sliced(1)) {
+    if (!IsClassName(name)) return std::nullopt;
+    selector.classes.append(name.toString());
+  }
+  return selector;
 }
 
 // The rules of a style sheet written back, those whose selectors and
-// declarations rich text can use; counts the selectors written. At-rules
-// (media, fonts, pages, imports) are left out.
-void AppendRules(QString& sheet, int& selectors, QStringView css) {
+// declarations rich text can use, up to kMostSelectors; keeps the selectors
+// written. At-rules (media, fonts, pages, imports) are left out.
+void AppendRules(QString& sheet, QList<Selector>& selectors, QStringView css) {
   const QString text = WithoutComments(css);
   QStringView rest(text);
   // Where the block opened at a place ends, past blocks inside it; the end
@@ -534,8 +547,10 @@ void AppendRules(QString& sheet, int& selectors, QStringView css) {
   };
   while (!(rest = rest.trimmed()).isEmpty()) {
     const qsizetype open = rest.indexOf(u'{');
-    const qsizetype semicolon = rest.indexOf(u';');
-    if (rest[0] == u'@' && semicolon >= 0 && (open < 0 || semicolon < open)) {
+    // An at-rule without a block ends at its semicolon.
+    const qsizetype semicolon =
+        rest[0] == u'@' ? rest.first(open < 0 ? rest.size() : open).indexOf(u';') : -1;
+    if (semicolon >= 0) {
       rest = rest.sliced(semicolon + 1);
       continue;
     }
@@ -545,13 +560,24 @@ void AppendRules(QString& sheet, int& selectors, QStringView css) {
     QStringList written;
     if (rest[0] != u'@')
       for (QStringView piece : rest.first(open).split(u','))
-        if (QString selector = Selector(piece); !selector.isEmpty()) written.append(selector);
+        if (std::optional<Selector> selector = SelectorOf(piece);
+            selector && selectors.size() < kMostSelectors && !declarations.isEmpty()) {
+          written.append(selector->Written());
+          selectors.append(std::move(*selector));
+        }
     rest = rest.sliced(std::min(end + 1, rest.size()));
-    if (written.isEmpty() || declarations.isEmpty()) continue;
-    sheet += written.join(u',') + u'{' + declarations + u'}';
-    selectors += static_cast<int>(written.size());
+    if (!written.isEmpty()) sheet += written.join(u',') + u'{' + declarations + u'}';
   }
 }
+
+// An element's attributes as written, and what they weigh.
+struct WrittenAttributes {
+  QString text;
+  int colspan = 1, rowspan = 1;
+  // Qt matches classes by splitting the attribute anew for each selector.
+  qsizetype classLength = 0;
+  QStringList classes;
+};
 
 // The clipboard's HTML read once and written anew as it is read, counting
 // what Qt's reader will take its time over; the reading stops at a bound.
@@ -566,7 +592,8 @@ class Writer {
   struct Open {
     QStringView shown;  // the element written
     unsigned role;
-    QString name;  // the name its closing tag has in the HTML read
+    QString name;        // the name its closing tag has in the HTML read
+    qint64 matches = 0;  // the selectors that match it
     // A table's: its rows, the columns of the row read, the widest row, the
     // most rows a cell spans and the columns of the cells that span rows.
     qint64 rows = 0, columns = 0, widest = 0, spannedRows = 0, spanningColumns = 0;
@@ -576,28 +603,38 @@ class Writer {
   enum Passing { kTextStyles, kInsideItems, kAnything };
 
   bool Tag(Tags& tags);
-  // The shown element's attributes written, its spans read.
-  QString Attributes(const Tags& tags, int& colspan, int& rowspan);
-  bool Push(QStringView shown, QStringView name, const QString& attributes = {}, int colspan = 1,
-            int rowspan = 1);
+  WrittenAttributes Attributes(const Tags& tags);
+  bool Push(QStringView shown, QStringView name, const WrittenAttributes& attributes = {});
   void PopFrom(qsizetype at);
   bool EndFor(QStringView shown);
   // The innermost open element of those named; -1 where none, or where
   // another comes first that is not passed over.
   qsizetype Nearest(std::initializer_list<QStringView> names, Passing passing) const;
   bool WithinBounds() const;
-  // Qt matches a style sheet with an element and each of its ancestors.
-  void Count() { depths_ += open_.size() + 3; }
+  // The selectors that match an element with those classes.
+  qint64 Matches(QStringView shown, const QStringList& classes);
+  // Something shown begins: the style sheet is what was read before.
+  void BeginContent();
+  // What Qt's matching of the style sheet costs for an element (of the
+  // selectors that match it and with its classes) or a text.
+  void Count(qint64 matches = 0, qsizetype classLength = 0) {
+    depths_ += open_.size() + 3 + classLength / 16;
+    matchedAbove_ += matches;
+    matchWork_ += kMatchWeight * matchedAbove_;
+    matchedAbove_ -= matches;
+  }
+  qint64 StyleWork() const {
+    return selectors_.isEmpty() ? 0 : depths_ * (selectors_.size() + kStyleStep) + matchWork_;
+  }
 
   QString body_, bodyAttributes_, sheet_;
-  struct WrittenAttributes {
-    QString text;
-    int colspan, rowspan;
-  };
+  QStringList bodyClasses_;
   QHash<QString, WrittenAttributes> attributes_;  // by their text in the HTML read
-  bool bodyRead_ = false;
-  int selectors_ = 0;
-  qint64 depths_ = 0, endedCells_ = 0;
+  QHash<QString, qint64> matches_;                // by an element's name and classes
+  bool bodyRead_ = false, contentBegun_ = false;
+  QList<Selector> selectors_;
+  // The matches of the open elements; the costs counted.
+  qint64 matchedAbove_ = 0, depths_ = 0, matchWork_ = 0, endedCells_ = 0;
   QVarLengthArray<Open, kDeepest + 4> open_;
 };
 
@@ -618,17 +655,29 @@ bool Writer::WithinBounds() const {
   for (const Open& open : open_) cells += open.Cells();
   return body_.size() + sheet_.size() + bodyAttributes_.size() < kMostCharacters &&
          work.depth <= kDeepest && work.images <= kMostImages && work.listItems <= kMostListItems &&
-         cells <= kMostTableCells;
+         cells <= kMostTableCells && StyleWork() <= kMostStyleWork;
 }
 
-QString Writer::Attributes(const Tags& tags, int& colspan, int& rowspan) {
+qint64 Writer::Matches(QStringView shown, const QStringList& classes) {
+  if (selectors_.isEmpty()) return 0;
+  const QString key = shown.toString() + u' ' + classes.join(u' ');
+  if (const auto known = matches_.constFind(key); known != matches_.cend()) return *known;
+  const auto matches =
+      std::count_if(selectors_.begin(), selectors_.end(),
+                    [&](const Selector& selector) { return selector.Matches(shown, classes); });
+  matches_.insert(key, matches);
+  return matches;
+}
+
+// The body's matches lie over everything inside it.
+void Writer::BeginContent() {
+  if (!std::exchange(contentBegun_, true)) matchedAbove_ = Matches(u"body", bodyClasses_);
+}
+
+WrittenAttributes Writer::Attributes(const Tags& tags) {
   // Documents give many elements the same attributes.
   const QString key = tags.attributeText.toString();
-  if (const auto known = attributes_.constFind(key); known != attributes_.cend()) {
-    colspan = known->colspan;
-    rowspan = known->rowspan;
-    return known->text;
-  }
+  if (const auto known = attributes_.constFind(key); known != attributes_.cend()) return *known;
   std::array<std::optional<QString>, kAttributes.size()> values;
   for (const Tags::Attribute& attribute : tags.attributes)
     if (const qsizetype at = IndexIn(attribute.name, kAttributes); at >= 0 && !values[at])
@@ -643,8 +692,9 @@ QString Writer::Attributes(const Tags& tags, int& colspan, int& rowspan) {
     values[at] = number > 1 ? QString::number(number) : QString();
     return static_cast<int>(number);
   };
-  colspan = span(kColspan);
-  rowspan = span(kRowspan);
+  WrittenAttributes written;
+  written.colspan = span(kColspan);
+  written.rowspan = span(kRowspan);
   if (values[kStyle]) values[kStyle] = Declarations(*values[kStyle]);
   if (values[kClass]) {
     QStringList names;
@@ -652,30 +702,34 @@ QString Writer::Attributes(const Tags& tags, int& colspan, int& rowspan) {
       if (IsClassName(name) && names.size() < 2 * kMostClasses) names.append(name.toString());
     values[kClass] = names.join(u' ');
   }
-  QString written;
   for (qsizetype at = 0; at < qsizetype(kAttributes.size()); ++at) {
     const QString value = values[at].value_or(QString());
     if (value.isEmpty() || value.size() > (at == kHref ? 8 * kLongestValue : kLongestValue))
       continue;
-    written += u' ';
-    written += kAttributes[at];
-    written += u"=\"";
-    AppendEscaped(written, value);
-    written += u'"';
+    if (at == kClass) {
+      written.classLength = value.size();
+      written.classes = value.split(u' ');
+    }
+    written.text += u' ';
+    written.text += kAttributes[at];
+    written.text += u"=\"";
+    AppendEscaped(written.text, value);
+    written.text += u'"';
   }
-  attributes_.insert(key, {written, colspan, rowspan});
+  attributes_.insert(key, written);
   return written;
 }
 
-bool Writer::Push(QStringView shown, QStringView name, const QString& attributes, int colspan,
-                  int rowspan) {
+bool Writer::Push(QStringView shown, QStringView name, const WrittenAttributes& attributes) {
   const unsigned role = ElementNamed(shown)->role;
   const bool empty = role & kEmpty;
   body_ += u'<';
   body_ += shown;
-  body_ += attributes;
+  body_ += attributes.text;
   body_ += empty ? u" />" : u">";
-  Count();
+  BeginContent();
+  const qint64 matches = Matches(shown, attributes.classes);
+  Count(matches, attributes.classLength);
   work.images += shown == u"img";
   work.listItems += shown == u"li";
   if (empty) return WithinBounds();
@@ -686,15 +740,16 @@ bool Writer::Push(QStringView shown, QStringView name, const QString& attributes
       ++table.rows;
       table.columns = 0;
     } else {
-      table.columns += colspan;
+      table.columns += attributes.colspan;
       table.widest = std::max(table.widest, table.columns);
-      if (rowspan > 1) {
-        table.spannedRows = std::max<qint64>(table.spannedRows, rowspan);
-        table.spanningColumns += colspan;
+      if (attributes.rowspan > 1) {
+        table.spannedRows = std::max<qint64>(table.spannedRows, attributes.rowspan);
+        table.spanningColumns += attributes.colspan;
       }
     }
   }
-  open_.append({shown, role, name.toString()});
+  open_.append({shown, role, name.toString(), matches});
+  matchedAbove_ += matches;
   work.depth = std::max(work.depth, static_cast<int>(open_.size()) + 2);  // in html and body
   return WithinBounds();
 }
@@ -705,6 +760,7 @@ void Writer::PopFrom(qsizetype at) {
     body_ += u"</";
     body_ += open_.back().shown;
     body_ += u'>';
+    matchedAbove_ -= open_.back().matches;
     open_.removeLast();
   }
 }
@@ -744,29 +800,33 @@ bool Writer::EndFor(QStringView shown) {
 bool Writer::Tag(Tags& tags) {
   const Element* element = ElementNamed(tags.name);
   const unsigned role = element ? element->role : 0;
-  int colspan = 1, rowspan = 1;
   if (role & kWhole) {
     if (!tags.closed) {
       const QStringView text = tags.SkipText(tags.name);
-      if (tags.name == u"style") AppendRules(sheet_, selectors_, text);
+      // A sheet is written before everything shown, so one after it is
+      // left out (browsers and word processors write theirs first).
+      if (tags.name == u"style" && !contentBegun_) AppendRules(sheet_, selectors_, text);
     }
     return true;
   }
   if (role & kDocument) {
-    if (tags.name == u"body" && !std::exchange(bodyRead_, true))
-      bodyAttributes_ = Attributes(tags, colspan, rowspan);
+    if (tags.name == u"body" && !std::exchange(bodyRead_, true)) {
+      const WrittenAttributes attributes = Attributes(tags);
+      bodyAttributes_ = attributes.text;
+      bodyClasses_ = attributes.classes;
+    }
     return true;
   }
   if (role & kLeftOut) return true;
-  const QString attributes = Attributes(tags, colspan, rowspan);
+  const WrittenAttributes attributes = Attributes(tags);
   // Other elements show as text styles where they are given styles.
   const QStringView shown = element ? element->name
-                            : attributes.contains(u" style=\"") || attributes.contains(u" class=\"")
+                            : attributes.text.contains(u" style=\"") || attributes.classLength > 0
                                 ? u"span"
                                 : QStringView();
   // A pushed implicit table or row may pass a bound.
   if (shown.isEmpty() || !EndFor(shown)) return WithinBounds();
-  if (!Push(shown, tags.name, attributes, colspan, rowspan)) return false;
+  if (!Push(shown, tags.name, attributes)) return false;
   if (tags.closed && !(role & kEmpty)) PopFrom(open_.size() - 1);
   return true;
 }
@@ -781,6 +841,7 @@ bool Writer::Read(QStringView html) {
         AppendEscaped(body_, Decoded(tags.text));
       else
         AppendEscaped(body_, tags.text);
+      if (!std::all_of(tags.text.begin(), tags.text.end(), IsSpace)) BeginContent();
       Count();
     } else if (kind == Tags::kOpen) {
       if (!Tag(tags)) return false;
@@ -802,7 +863,7 @@ bool Writer::Read(QStringView html) {
     written += piece;
   work.characters = written.size();
   work.tableCells = endedCells_;
-  work.styleWork = selectors_ > 0 ? depths_ * (selectors_ + kStyleStep) : 0;
+  work.styleWork = StyleWork();
   return QtReadsQuickly(work);
 }
 

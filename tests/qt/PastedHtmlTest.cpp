@@ -41,6 +41,10 @@ TEST(PastedHtml, WrittenForQtWhereItReadsQuickly) {
        false},
       {"a deep document with a style sheet", sheet + Times("<div>", 90) + Times("<b>x</b>", 10000),
        false},
+      {"rules that match every element around the text",
+       "<style>" + Times("div{color:red}", 500) + "</style>" + Times("<div>", 95) +
+           Times("<b>x</b>", 500),
+       false},
       {"large", QString(600'000, u'x'), false},
   };
   for (const auto& [name, html, quick] : shapes)
@@ -94,7 +98,8 @@ TEST(PastedHtml, TheWrittenFormHoldsWhatRichTextShowsAndNothingElse) {
   const QString html =
       "<!DOCTYPE html><HTML><head><meta charset=utf-8><title>T</title><style><!--\n"
       "P.Note, li.Note { COLOR: red !important; mso-x: 1; background: url(a.png) }\n"
-      "a:hover, [z], #id, div > p, .a .b .c .d { color: blue } @media print { p { color: red } }\n"
+      "a:hover, [z], #id, div > p, div p, .a .b .c .d { color: blue } @media print { p { color: "
+      "red } }\n"
       "--></style><link rel=stylesheet href=x.css></head>"
       "<BODY STYLE='font-size:12pt'><p class='Note  x&amp;y' Class=other onclick=run() "
       "style=\"font-family:&quot;A B&quot;, serif\">a &lt; b<section style=color:red>s</section>"
