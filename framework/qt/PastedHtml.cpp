@@ -26,6 +26,8 @@ constexpr qsizetype kMostCharacters = qsizetype{1} << 19;
 constexpr int kDeepest = 100;
 constexpr int kMostImages = 2000;
 constexpr int kMostListItems = 2000;
+// Paragraphs: half a million lines of preformatted text take 1.8 s.
+constexpr qint64 kMostBlocks = 50'000;
 // A thousand rows of a thousand columns take 2.5 s, a row of 100 000 cells
 // 0.7 s.
 constexpr qint64 kMostTableCells = 100'000;
@@ -46,8 +48,10 @@ constexpr int kMostSelectors = 1000;
 constexpr qsizetype kMostRead = 16 * kMostCharacters;
 // A cell spans at most this many columns or rows.
 constexpr int kWidestSpan = 1000;
-// Attribute values longer than this are left out (a link's, eight times).
+// Attribute values longer than this are left out (a link's, eight times); a
+// style keeps its first declarations up to eight times as long.
 constexpr qsizetype kLongestValue = 256;
+constexpr qsizetype kLongestStyle = 8 * kLongestValue;
 // A style sheet's selectors: at most this many classes on one element.
 constexpr int kMostClasses = 4;
 
@@ -483,6 +487,7 @@ QString Declarations(QStringView css) {
   }
   QString written;
   for (const auto& [property, value] : kept) {
+    if (written.size() + property.size() + value.size() + 2 > kLongestStyle) break;
     if (!written.isEmpty()) written += u';';
     written += property + u':' + value;
   }
@@ -496,12 +501,19 @@ bool IsClassName(QStringView name) {
          });
 }
 
-// A selector of a style sheet: an element's name, classes, or both.
+// A selector of a style sheet: an element's name, classes, or both; a link.
 struct Selector {
   QString type;  // empty for any element
   QStringList classes;
+  bool link = false;  // "a:link"
+  // The declarations of its rule, which Qt takes for each element it matches.
+  qint64 declarations = 1;
   // "p.note"
-  QString Written() const { return classes.isEmpty() ? type : type + u'.' + classes.join(u'.'); }
+  QString Written() const {
+    QString written = classes.isEmpty() ? type : type + u'.' + classes.join(u'.');
+    if (link) written += QStringView(u":link");
+    return written;
+  }
   bool Matches(QStringView element, const QStringList& elementClasses) const {
     return (type.isEmpty() || type == element) &&
            std::all_of(classes.begin(), classes.end(),
@@ -510,13 +522,18 @@ struct Selector {
 };
 
 // A selector rich text matches at a cost that can be counted: an element
-// shown, classes, or both ("p.note"). Qt's time over a chain of them ("div p
-// span") grows with the square of the depth: those are left out.
+// shown, classes, or both ("p.note"), and links ("a:link"). Qt's time over a
+// chain of them ("div p span") grows with the square of the depth: those are
+// left out.
 std::optional<Selector> SelectorOf(QStringView text) {
   const QList<QStringView> chain = Words(text);
   if (chain.size() != 1) return std::nullopt;
-  const QList<QStringView> parts = chain[0].split(u'.');
-  Selector selector{AsciiLower(parts[0]), {}};
+  QStringView compound = chain[0];
+  const bool link = compound.size() > 5 && SameName(compound.last(5), u":link");
+  if (link) compound.chop(5);
+  const QList<QStringView> parts = compound.split(u'.');
+  Selector selector{AsciiLower(parts[0]), {}, link};
+  if (link && selector.type != u"a") return std::nullopt;
   if ((selector.type.isEmpty() ? parts.size() < 2
                                : !IsShown(selector.type) && selector.type != u"body") ||
       parts.size() - 1 > kMostClasses)
@@ -546,14 +563,16 @@ void AppendRules(QString& sheet, QList<Selector>& selectors, QStringView css) {
     return rest.size();
   };
   while (!(rest = rest.trimmed()).isEmpty()) {
-    const qsizetype open = rest.indexOf(u'{');
     // An at-rule without a block ends at its semicolon.
-    const qsizetype semicolon =
-        rest[0] == u'@' ? rest.first(open < 0 ? rest.size() : open).indexOf(u';') : -1;
-    if (semicolon >= 0) {
-      rest = rest.sliced(semicolon + 1);
-      continue;
+    if (rest[0] == u'@') {
+      const auto stop =
+          std::find_if(rest.begin(), rest.end(), [](QChar c) { return c == u';' || c == u'{'; });
+      if (stop != rest.end() && *stop == u';') {
+        rest = rest.sliced(stop - rest.begin() + 1);
+        continue;
+      }
     }
+    const qsizetype open = rest.indexOf(u'{');
     if (open < 0) break;
     const qsizetype end = blockEnd(open);
     const QString declarations = Declarations(rest.sliced(open + 1, end - open - 1));
@@ -563,6 +582,7 @@ void AppendRules(QString& sheet, QList<Selector>& selectors, QStringView css) {
         if (std::optional<Selector> selector = SelectorOf(piece);
             selector && selectors.size() < kMostSelectors && !declarations.isEmpty()) {
           written.append(selector->Written());
+          selector->declarations = declarations.count(u';') + 1;
           selectors.append(std::move(*selector));
         }
     rest = rest.sliced(std::min(end + 1, rest.size()));
@@ -574,9 +594,10 @@ void AppendRules(QString& sheet, QList<Selector>& selectors, QStringView css) {
 struct WrittenAttributes {
   QString text;
   int colspan = 1, rowspan = 1;
-  // Qt matches classes by splitting the attribute anew for each selector.
-  qsizetype classLength = 0;
   QStringList classes;
+  // Qt reads an element's attributes, and splits its classes anew, for
+  // each selector it matches with the element or anything inside it.
+  qint64 weight = 1;
 };
 
 // The clipboard's HTML read once and written anew as it is read, counting
@@ -592,8 +613,10 @@ class Writer {
   struct Open {
     QStringView shown;  // the element written
     unsigned role;
-    QString name;        // the name its closing tag has in the HTML read
-    qint64 matches = 0;  // the selectors that match it
+    QString name;             // the name its closing tag has in the HTML read
+    qint64 matches = 0;       // the declarations of the selectors that match it
+    qint64 weight = 1;        // of its attributes
+    bool keepsLines = false;  // preformatted
     // A table's: its rows, the columns of the row read, the widest row, the
     // most rows a cell spans and the columns of the cells that span rows.
     qint64 rows = 0, columns = 0, widest = 0, spannedRows = 0, spanningColumns = 0;
@@ -611,17 +634,19 @@ class Writer {
   // another comes first that is not passed over.
   qsizetype Nearest(std::initializer_list<QStringView> names, Passing passing) const;
   bool WithinBounds() const;
-  // The selectors that match an element with those classes.
+  // The declarations of the selectors that match an element with those
+  // classes.
   qint64 Matches(QStringView shown, const QStringList& classes);
   // Something shown begins: the style sheet is what was read before.
   void BeginContent();
-  // What Qt's matching of the style sheet costs for an element (of the
-  // selectors that match it and with its classes) or a text.
-  void Count(qint64 matches = 0, qsizetype classLength = 0) {
-    depths_ += open_.size() + 3 + classLength / 16;
-    matchedAbove_ += matches;
-    matchWork_ += kMatchWeight * matchedAbove_;
-    matchedAbove_ -= matches;
+  // Text as written; the paragraphs its line ends make where lines are kept.
+  void Text(QStringView text);
+  // What Qt's matching of the style sheet costs for an element (with the
+  // declarations that match it and its attributes' weight) or a text: it
+  // matches each selector with the element and each element it lies in.
+  void Count(qint64 matches = 0, qint64 weight = 0) {
+    depths_ += openWeight_ + 3 + weight;
+    matchWork_ += kMatchWeight * (matchedAbove_ + matches);
   }
   qint64 StyleWork() const {
     return selectors_.isEmpty() ? 0 : depths_ * (selectors_.size() + kStyleStep) + matchWork_;
@@ -631,10 +656,14 @@ class Writer {
   QStringList bodyClasses_;
   QHash<QString, WrittenAttributes> attributes_;  // by their text in the HTML read
   QHash<QString, qint64> matches_;                // by an element's name and classes
-  bool bodyRead_ = false, contentBegun_ = false;
+  bool bodyRead_ = false, contentBegun_ = false, textLast_ = false;
   QList<Selector> selectors_;
-  // The matches of the open elements; the costs counted.
-  qint64 matchedAbove_ = 0, depths_ = 0, matchWork_ = 0, endedCells_ = 0;
+  // Of the open elements: their matches, weights, list items and those that
+  // keep lines.
+  qint64 matchedAbove_ = 0, openWeight_ = 0;
+  int itemsOpen_ = 0, keepingLines_ = 0;
+  // The costs counted.
+  qint64 depths_ = 0, matchWork_ = 0, endedCells_ = 0;
   QVarLengthArray<Open, kDeepest + 4> open_;
 };
 
@@ -655,23 +684,40 @@ bool Writer::WithinBounds() const {
   for (const Open& open : open_) cells += open.Cells();
   return body_.size() + sheet_.size() + bodyAttributes_.size() < kMostCharacters &&
          work.depth <= kDeepest && work.images <= kMostImages && work.listItems <= kMostListItems &&
-         cells <= kMostTableCells && StyleWork() <= kMostStyleWork;
+         work.blocks <= kMostBlocks && cells <= kMostTableCells && StyleWork() <= kMostStyleWork;
 }
 
 qint64 Writer::Matches(QStringView shown, const QStringList& classes) {
   if (selectors_.isEmpty()) return 0;
   const QString key = shown.toString() + u' ' + classes.join(u' ');
   if (const auto known = matches_.constFind(key); known != matches_.cend()) return *known;
-  const auto matches =
-      std::count_if(selectors_.begin(), selectors_.end(),
-                    [&](const Selector& selector) { return selector.Matches(shown, classes); });
+  qint64 matches = 0;
+  for (const Selector& selector : selectors_)
+    if (selector.Matches(shown, classes)) matches += selector.declarations;
   matches_.insert(key, matches);
   return matches;
 }
 
 // The body's matches lie over everything inside it.
 void Writer::BeginContent() {
-  if (!std::exchange(contentBegun_, true)) matchedAbove_ = Matches(u"body", bodyClasses_);
+  if (std::exchange(contentBegun_, true)) return;
+  matchedAbove_ = Matches(u"body", bodyClasses_);
+  // Lines kept everywhere, for all the program counts.
+  keepingLines_ =
+      sheet_.contains(u"white-space:pre") || bodyAttributes_.contains(u"white-space:pre");
+}
+
+void Writer::Text(QStringView text) {
+  AppendEscaped(body_, text);
+  if (!std::all_of(text.begin(), text.end(), IsSpace)) BeginContent();
+  // A run of text is one to Qt, however many pieces it was read in.
+  if (!std::exchange(textLast_, true)) Count();
+  const qint64 paragraphs =
+      text.count(QChar::ParagraphSeparator) + (keepingLines_ > 0 ? text.count(u'\n') : 0);
+  work.blocks += paragraphs;
+  // Qt adds each to the list one by one.
+  if (itemsOpen_ > 0)
+    work.listItems += static_cast<int>(std::min<qint64>(paragraphs, kMostListItems + 1));
 }
 
 WrittenAttributes Writer::Attributes(const Tags& tags) {
@@ -683,7 +729,8 @@ WrittenAttributes Writer::Attributes(const Tags& tags) {
     if (const qsizetype at = IndexIn(attribute.name, kAttributes); at >= 0 && !values[at])
       values[at] = Decoded(attribute.value);
   auto span = [&](qsizetype at) {
-    const QStringView digits = QStringView(values[at].value_or(QString())).trimmed();
+    const QString value = values[at].value_or(QString());
+    const QStringView digits = QStringView(value).trimmed();
     qint64 number = 0;
     for (qsizetype i = 0; i < digits.size() && IsAsciiDigit(digits[i]) && number <= kWidestSpan;
          ++i)
@@ -697,19 +744,22 @@ WrittenAttributes Writer::Attributes(const Tags& tags) {
   written.rowspan = span(kRowspan);
   if (values[kStyle]) values[kStyle] = Declarations(*values[kStyle]);
   if (values[kClass]) {
-    QStringList names;
+    QString names;
     for (QStringView name : Words(*values[kClass]))
-      if (IsClassName(name) && names.size() < 2 * kMostClasses) names.append(name.toString());
-    values[kClass] = names.join(u' ');
+      if (IsClassName(name) && names.size() + name.size() < kLongestValue)
+        names += (names.isEmpty() ? QString() : QStringLiteral(" ")) + name.toString();
+    values[kClass] = names;
   }
   for (qsizetype at = 0; at < qsizetype(kAttributes.size()); ++at) {
     const QString value = values[at].value_or(QString());
-    if (value.isEmpty() || value.size() > (at == kHref ? 8 * kLongestValue : kLongestValue))
+    if (value.isEmpty() ||
+        value.size() > (at == kHref || at == kStyle ? kLongestStyle : kLongestValue))
       continue;
     if (at == kClass) {
-      written.classLength = value.size();
+      written.weight += value.size() / 16;
       written.classes = value.split(u' ');
     }
+    ++written.weight;
     written.text += u' ';
     written.text += kAttributes[at];
     written.text += u"=\"";
@@ -728,10 +778,12 @@ bool Writer::Push(QStringView shown, QStringView name, const WrittenAttributes& 
   body_ += attributes.text;
   body_ += empty ? u" />" : u">";
   BeginContent();
+  textLast_ = false;
   const qint64 matches = Matches(shown, attributes.classes);
-  Count(matches, attributes.classLength);
+  Count(matches, attributes.weight);
   work.images += shown == u"img";
   work.listItems += shown == u"li";
+  work.blocks += (role & kBlock) != 0;
   if (empty) return WithinBounds();
   if (const qsizetype at = Nearest({u"table"}, kAnything);
       at >= 0 && IsOneOf(shown, {u"tr", u"td", u"th"})) {
@@ -748,8 +800,12 @@ bool Writer::Push(QStringView shown, QStringView name, const WrittenAttributes& 
       }
     }
   }
-  open_.append({shown, role, name.toString(), matches});
+  const bool keepsLines = shown == u"pre" || attributes.text.contains(u"white-space:pre");
+  open_.append({shown, role, name.toString(), matches, attributes.weight, keepsLines});
   matchedAbove_ += matches;
+  openWeight_ += attributes.weight;
+  itemsOpen_ += shown == u"li";
+  keepingLines_ += keepsLines;
   work.depth = std::max(work.depth, static_cast<int>(open_.size()) + 2);  // in html and body
   return WithinBounds();
 }
@@ -760,7 +816,12 @@ void Writer::PopFrom(qsizetype at) {
     body_ += u"</";
     body_ += open_.back().shown;
     body_ += u'>';
-    matchedAbove_ -= open_.back().matches;
+    const Open& last = open_.back();
+    matchedAbove_ -= last.matches;
+    openWeight_ -= last.weight;
+    itemsOpen_ -= last.shown == u"li";
+    keepingLines_ -= last.keepsLines;
+    textLast_ = false;
     open_.removeLast();
   }
 }
@@ -810,7 +871,8 @@ bool Writer::Tag(Tags& tags) {
     return true;
   }
   if (role & kDocument) {
-    if (tags.name == u"body" && !std::exchange(bodyRead_, true)) {
+    // The body's attributes style what comes before them too.
+    if (tags.name == u"body" && !contentBegun_ && !std::exchange(bodyRead_, true)) {
       const WrittenAttributes attributes = Attributes(tags);
       bodyAttributes_ = attributes.text;
       bodyClasses_ = attributes.classes;
@@ -820,10 +882,10 @@ bool Writer::Tag(Tags& tags) {
   if (role & kLeftOut) return true;
   const WrittenAttributes attributes = Attributes(tags);
   // Other elements show as text styles where they are given styles.
-  const QStringView shown = element ? element->name
-                            : attributes.text.contains(u" style=\"") || attributes.classLength > 0
-                                ? u"span"
-                                : QStringView();
+  const QStringView shown =
+      element                                                                   ? element->name
+      : attributes.text.contains(u" style=\"") || !attributes.classes.isEmpty() ? u"span"
+                                                                                : QStringView();
   // A pushed implicit table or row may pass a bound.
   if (shown.isEmpty() || !EndFor(shown)) return WithinBounds();
   if (!Push(shown, tags.name, attributes)) return false;
@@ -838,11 +900,9 @@ bool Writer::Read(QStringView html) {
   for (Tags::Kind kind; (kind = tags.Next()) != Tags::kEnd;) {
     if (kind == Tags::kText) {
       if (tags.text.contains(u'&'))
-        AppendEscaped(body_, Decoded(tags.text));
+        Text(Decoded(tags.text));
       else
-        AppendEscaped(body_, tags.text);
-      if (!std::all_of(tags.text.begin(), tags.text.end(), IsSpace)) BeginContent();
-      Count();
+        Text(tags.text);
     } else if (kind == Tags::kOpen) {
       if (!Tag(tags)) return false;
     } else if (const auto at =
@@ -872,7 +932,8 @@ bool Writer::Read(QStringView html) {
 bool QtReadsQuickly(const HtmlWork& work) {
   return work.characters <= kMostCharacters && work.depth <= kDeepest &&
          work.images <= kMostImages && work.listItems <= kMostListItems &&
-         work.tableCells <= kMostTableCells && work.styleWork <= kMostStyleWork;
+         work.blocks <= kMostBlocks && work.tableCells <= kMostTableCells &&
+         work.styleWork <= kMostStyleWork;
 }
 
 WrittenHtml WrittenForQt(QStringView html) {

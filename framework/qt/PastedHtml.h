@@ -16,7 +16,11 @@ struct HtmlWork {
   // (a line break, an image) adds none.
   int depth = 0;
   int images = 0;
+  // List items, and paragraphs Qt adds to a list one by one (line ends in
+  // preformatted text inside an item).
   int listItems = 0;
+  // Paragraphs: block elements, and line ends where lines are kept.
+  qint64 blocks = 0;
   // Every table's full grid: its rows times its widest row's columns.
   qint64 tableCells = 0;
   // With a style sheet every element is matched with each selector, and with

@@ -41,6 +41,13 @@ TEST(PastedHtml, WrittenForQtWhereItReadsQuickly) {
        false},
       {"a deep document with a style sheet", sheet + Times("<div>", 90) + Times("<b>x</b>", 10000),
        false},
+      {"paragraph separators Qt adds to a list one by one",
+       "<ul><li>" + QString(2100, QChar::ParagraphSeparator), false},
+      {"lines of preformatted text", "<pre>" + QString(60'000, u'\n'), false},
+      {"rules of many declarations that match around the text",
+       "<style>" + Times("div{color:red;font-size:9px;margin:0;padding:0;border:0}", 40) +
+           "</style>" + Times("<div>", 95) + Times("<b>x</b>", 150),
+       false},
       {"rules that match every element around the text",
        "<style>" + Times("div{color:red}", 500) + "</style>" + Times("<div>", 95) +
            Times("<b>x</b>", 500),
@@ -98,6 +105,7 @@ TEST(PastedHtml, TheWrittenFormHoldsWhatRichTextShowsAndNothingElse) {
   const QString html =
       "<!DOCTYPE html><HTML><head><meta charset=utf-8><title>T</title><style><!--\n"
       "P.Note, li.Note { COLOR: red !important; mso-x: 1; background: url(a.png) }\n"
+      "a:link { color: navy }\n"
       "a:hover, [z], #id, div > p, div p, .a .b .c .d { color: blue } @media print { p { color: "
       "red } }\n"
       "--></style><link rel=stylesheet href=x.css></head>"
@@ -106,11 +114,18 @@ TEST(PastedHtml, TheWrittenFormHoldsWhatRichTextShowsAndNothingElse) {
       "<o:p>&nbsp;</o:p><script>x</script><img src=x.png width=3><td colspan=0010>c</table>"
       "<ul><li>one<li>two</ul><b>open";
   EXPECT_EQ(WrittenForQt(html).html,
-            "<html><head><style>p.Note,li.Note{color:red}</style></head>"
+            "<html><head><style>p.Note,li.Note{color:red}a:link{color:navy}</style></head>"
             "<body style=\"font-size:12pt\"><p style=\"font-family:&quot;A B&quot;, serif\" "
             "class=\"Note\">a &lt; b<span style=\"color:red\">s</span>\u00a0<img width=\"3\" />"
             "<table><tr><td colspan=\"10\">c</td></tr></table><ul><li>one</li><li>two</li></ul>"
             "<b>open</b></p></body></html>");
+  // A browser's style of a word, longer than other attributes may be.
+  const QString style =
+      "font-weight:700;font-family:Roboto, -apple-system, BlinkMacSystemFont, 'Segoe UI', "
+      "'Helvetica Neue', Arial, sans-serif;color:rgb(77, 81, 86);font-size:16px;"
+      "letter-spacing:normal;text-indent:0px;text-transform:none;word-spacing:0px;"
+      "background-color:rgb(255, 255, 255)";
+  EXPECT_TRUE(WrittenForQt("<span style=\"" + style + "\">x</span>").html.contains(style));
 }
 
 TEST(PastedHtml, TextIsTheShownTextWithALineForEachBlock) {
