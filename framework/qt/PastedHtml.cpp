@@ -712,8 +712,9 @@ void Writer::Text(QStringView text) {
   if (!std::all_of(text.begin(), text.end(), IsSpace)) BeginContent();
   // A run of text is one to Qt, however many pieces it was read in.
   if (!std::exchange(textLast_, true)) Count();
-  const qint64 paragraphs =
-      text.count(QChar::ParagraphSeparator) + (keepingLines_ > 0 ? text.count(u'\n') : 0);
+  const qint64 paragraphs = text.count(QChar::ParagraphSeparator) +
+                            // Before anything shown, a sheet read later may keep them.
+                            (keepingLines_ > 0 || !contentBegun_ ? text.count(u'\n') : 0);
   work.blocks += paragraphs;
   // Qt adds each to the list one by one.
   if (itemsOpen_ > 0)
