@@ -709,12 +709,15 @@ void Writer::BeginContent() {
 
 void Writer::Text(QStringView text) {
   AppendEscaped(body_, text);
-  if (!std::all_of(text.begin(), text.end(), IsSpace)) BeginContent();
+  // Line ends before anything shown are counted whatever keeps them: a sheet
+  // read later may. The count is the same however the text was split.
+  const qsizetype shown = std::find_if_not(text.begin(), text.end(), IsSpace) - text.begin();
+  qint64 paragraphs = text.count(QChar::ParagraphSeparator);
+  if (keepingLines_ > 0 || !contentBegun_) paragraphs += text.first(shown).count(u'\n');
+  if (shown < text.size()) BeginContent();
+  if (keepingLines_ > 0) paragraphs += text.sliced(shown).count(u'\n');
   // A run of text is one to Qt, however many pieces it was read in.
   if (!std::exchange(textLast_, true)) Count();
-  const qint64 paragraphs = text.count(QChar::ParagraphSeparator) +
-                            // Before anything shown, a sheet read later may keep them.
-                            (keepingLines_ > 0 || !contentBegun_ ? text.count(u'\n') : 0);
   work.blocks += paragraphs;
   // Qt adds each to the list one by one.
   if (itemsOpen_ > 0)
