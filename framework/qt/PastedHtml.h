@@ -23,8 +23,10 @@ struct HtmlWork {
   qint64 blocks = 0;
   // Every table's full grid: its rows times its widest row's columns.
   qint64 tableCells = 0;
-  // With a style sheet every element is matched with each selector, and with
-  // its ancestors for each: their depths times the selectors.
+  // With a style sheet every element and text is matched with each selector,
+  // and so is each element around it; the declarations of the rules that
+  // match around it are taken again: their depths (weighed by attributes)
+  // times the selectors, and the declarations matched.
   qint64 styleWork = 0;
   bool operator==(const HtmlWork&) const = default;
 };
