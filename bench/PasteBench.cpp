@@ -71,8 +71,8 @@ QString RealisticDocument() {
 
 // The Instructions window's text area emptied, the clipboard holding the
 // HTML alone (as some programs copy styled text), the paste timed.
-double PasteOnce(fw::Window& window, QPlainTextEdit* edit, const QString& html) {
-  static_cast<Window3&>(window).TextArea1()->SetText("");
+double PasteOnce(Window3& window, QPlainTextEdit* edit, const QString& html) {
+  window.TextArea1()->SetText("");
   auto* copied = new QMimeData;
   copied->setHtml(html);
   QApplication::clipboard()->setMimeData(copied);

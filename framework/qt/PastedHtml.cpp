@@ -679,12 +679,15 @@ qsizetype Writer::Nearest(std::initializer_list<QStringView> names, Passing pass
   return -1;
 }
 
+// The work so far, with the open tables' cells and what the written form
+// adds around the body.
 bool Writer::WithinBounds() const {
-  qint64 cells = endedCells_;
-  for (const Open& open : open_) cells += open.Cells();
-  return body_.size() + sheet_.size() + bodyAttributes_.size() < kMostCharacters &&
-         work.depth <= kDeepest && work.images <= kMostImages && work.listItems <= kMostListItems &&
-         work.blocks <= kMostBlocks && cells <= kMostTableCells && StyleWork() <= kMostStyleWork;
+  HtmlWork sofar = work;
+  sofar.characters = body_.size() + sheet_.size() + bodyAttributes_.size() + 64;
+  sofar.tableCells = endedCells_;
+  for (const Open& open : open_) sofar.tableCells += open.Cells();
+  sofar.styleWork = StyleWork();
+  return QtReadsQuickly(sofar);
 }
 
 qint64 Writer::Matches(QStringView shown, const QStringList& classes) {
@@ -816,11 +819,11 @@ bool Writer::Push(QStringView shown, QStringView name, const WrittenAttributes& 
 
 void Writer::PopFrom(qsizetype at) {
   while (open_.size() > at) {
-    if (open_.back().shown == u"table") endedCells_ += open_.back().Cells();
-    body_ += u"</";
-    body_ += open_.back().shown;
-    body_ += u'>';
     const Open& last = open_.back();
+    if (last.shown == u"table") endedCells_ += last.Cells();
+    body_ += u"</";
+    body_ += last.shown;
+    body_ += u'>';
     matchedAbove_ -= last.matches;
     openWeight_ -= last.weight;
     itemsOpen_ -= last.shown == u"li";

@@ -48,6 +48,11 @@ TEST(PastedHtml, WrittenForQtWhereItReadsQuickly) {
        "<style>" + Times("div{color:red;font-size:9px;margin:0;padding:0;border:0}", 40) +
            "</style>" + Times("<div>", 95) + Times("<b>x</b>", 150),
        false},
+      {"class rules matched with every element around the text, and its attributes",
+       "<style>" + Times(".zz{color:red}", 1000) + "</style>" +
+           Times("<div class=a align=left width=9 height=9 color=red dir=ltr>", 95) +
+           Times("<b>x</b>", 340),
+       false},
       {"rules that match every element around the text",
        "<style>" + Times("div{color:red}", 500) + "</style>" + Times("<div>", 95) +
            Times("<b>x</b>", 500),
@@ -126,6 +131,9 @@ TEST(PastedHtml, TheWrittenFormHoldsWhatRichTextShowsAndNothingElse) {
       "letter-spacing:normal;text-indent:0px;text-transform:none;word-spacing:0px;"
       "background-color:rgb(255, 255, 255)";
   EXPECT_TRUE(WrittenForQt("<span style=\"" + style + "\">x</span>").html.contains(style));
+  // A sheet and the body's attributes after the text are left out.
+  EXPECT_EQ(WrittenForQt(u"x<style>b{color:red}</style><body class=c><b>y</b>").html,
+            "<html><head></head><body>x<b>y</b></body></html>");
 }
 
 TEST(PastedHtml, TextIsTheShownTextWithALineForEachBlock) {
